@@ -1,0 +1,147 @@
+#include "framework/CWnd.h"
+
+#include "framework/CWinApp.h"
+
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+
+CWnd::~CWnd() {
+  if (m_pfnSuper) UnsubclassWindow();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  // Only our own window procedure marks a window as attached.
+  if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != &AfxWndProc) {
+    return nullptr;
+  }
+  return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  if (CWnd* permanent = FromHandlePermanent(hWnd)) return permanent;
+  // A few rotating wrappers, so that two temporaries of one message stay apart.
+  static CWnd temporaries[4];
+  static unsigned next;
+  CWnd* wnd = &temporaries[next++ % 4];
+  wnd->m_hWnd = hWnd;
+  return wnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+  if (!hWnd || m_hWnd) return FALSE;
+  m_hWnd = hWnd;
+  ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  m_pfnSuper = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+  return pParent ? SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID))) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow() {
+  HWND hWnd = m_hWnd;
+  if (hWnd && m_pfnSuper) {
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+  }
+  m_pfnSuper = nullptr;
+  m_hWnd = nullptr;
+  return hWnd;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* wnd = FromHandlePermanent(hWnd);
+  if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+  return wnd->WindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  const CurrentMessage outer = m_current;
+  m_current = {message, wParam, lParam};
+  LRESULT result = 0;
+  if (!OnWndMsg(message, wParam, lParam, &result)) result = Default();
+  m_current = outer;
+  // The window is gone: let go of it so that nothing reaches a dead handle.
+  if (message == WM_NCDESTROY) UnsubclassWindow();
+  return result;
+}
+
+LRESULT CWnd::Default() {
+  return ::CallWindowProcA(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam,
+                           m_current.lParam);
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (message == WM_COMMAND) {
+    // Menu and accelerator commands (no control) and button clicks count as
+    // commands; other control notifications do not.
+    const bool isCommand = lParam == 0 || HIWORD(wParam) == BN_CLICKED;
+    if (!isCommand || !OnCmdMsg(LOWORD(wParam))) return FALSE;
+    *pResult = 0;
+    return TRUE;
+  }
+  const MessageMapEntry* entry = FindEntry(message, 0);
+  if (!entry) return FALSE;
+  *pResult = entry->pfnHandler(*this, wParam, lParam);
+  return TRUE;
+}
+
+BOOL CWnd::OnCmdMsg(UINT nID) {
+  if (CCmdTarget::OnCmdMsg(nID)) return TRUE;
+  // Commands the window does not handle go on to the application.
+  CWinApp* app = AfxGetApp();
+  return app ? app->OnCmdMsg(nID) : FALSE;
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner) {
+  RECT area;
+  if (pAlternateOwner) {
+    pAlternateOwner->GetWindowRect(&area);
+  } else {
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  RECT window;
+  GetWindowRect(&window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  int left = (area.left + area.right) / 2 - width / 2;
+  int top = (area.top + area.bottom) / 2 - height / 2;
+  // Keep the window inside the area where it fits.
+  if (left + width > area.right) left = area.right - width;
+  if (left < area.left) left = area.left;
+  if (top + height > area.bottom) top = area.bottom - height;
+  if (top < area.top) top = area.top;
+  ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) const {
+  DWORD exStyle = GetExStyle();
+  if (nAdjustType == adjustBorder) exStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+  ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, exStyle);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+  ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
+  ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+  ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
+  ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
+}
+
+CString CWnd::GetWindowText() const {
+  char buffer[256];
+  const int length = ::GetWindowTextA(m_hWnd, buffer, sizeof buffer);
+  return CString(buffer, length);
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+  return reinterpret_cast<HICON>(
+      SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
