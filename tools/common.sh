@@ -8,7 +8,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 VELMORA_PACKAGES=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
-  wine wine32:i386 wine64 xvfb xdotool)
+  python3 wine wine32:i386 wine64 xvfb xdotool)
 VELMORA_STARTED_PIDS=()
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
@@ -89,7 +89,7 @@ velmora_ensure_prefix() {
 
 # A persistent wineserver spares every test process the server's start-up.
 velmora_start_wineserver() {
-  wineserver -p
+  wineserver -p >/dev/null 2>&1
   wine cmd /c exit >/dev/null 2>&1
 }
 

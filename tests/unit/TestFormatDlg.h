@@ -60,7 +60,7 @@ protected:
 // A fresh dialog per test, created hidden as the program creates it.
 class DialogTest : public ::testing::Test {
 protected:
-  void SetUp() override { ASSERT_TRUE(dlg.CreateHidden()); }
+  void SetUp() override { ASSERT_TRUE(dlg.CreateHidden()) << "error " << ::GetLastError(); }
 
   // Shows the dialog as the modal run does after initialisation.
   void Show();
