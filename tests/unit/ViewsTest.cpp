@@ -115,4 +115,5 @@ TEST_F(DialogTest, StartsCentredWithTheStopSignAndTheAppIcon) {
   EXPECT_NE(dlg.m_hIcon, nullptr);
   EXPECT_NE(dlg.m_hDosIcon, nullptr);
   EXPECT_NE(dlg.m_hGotchaIcon, nullptr);
+  EXPECT_EQ(reinterpret_cast<HICON>(dlg.SendMessage(WM_QUERYDRAGICON)), dlg.m_hIcon);
 }
