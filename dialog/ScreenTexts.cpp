@@ -7,14 +7,17 @@ const char* const g_countdownFormat =
 
 #define PROMPT "C:\\WINDOWS>"
 #define COMMAND PROMPT "format c:"
-#define WARNING \
-  COMMAND "\n\nWARNING, ALL DATA ON NON-REMOVABLE DISK\nDRIVE C: WILL BE LOST!\nProceed with Format (Y/N)? "
+#define WARNING                                                                                   \
+  COMMAND                                                                                         \
+      "\n\nWARNING, ALL DATA ON NON-REMOVABLE DISK\nDRIVE C: WILL BE LOST!\nProceed with Format " \
+      "(Y/N)? "
 
 const char* const g_progressFormat = WARNING "y\n\nFormatting: %3d percent completed.";
 
 const char* const g_cursor = "_";
 
 // Two ticks per screen; the typist slips three times and corrects each slip.
+// clang-format off
 const char* const g_typingScript[TYPING_SCREENS] = {
     PROMPT,             PROMPT,          PROMPT,           PROMPT,
     PROMPT "f",         PROMPT "fot",    PROMPT "fo",      PROMPT "for",
@@ -24,6 +27,7 @@ const char* const g_typingScript[TYPING_SCREENS] = {
     COMMAND,            COMMAND,         COMMAND,          WARNING,
     WARNING,            WARNING,         WARNING "y",
 };
+// clang-format on
 
 const char* const g_consoleCaption = "MS-DOS Prompt";
 const char* const g_gotchaCaption = "HA HA HA HA HA HA!";

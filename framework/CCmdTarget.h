@@ -34,20 +34,21 @@ protected:
   virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
 };
 
-#define DECLARE_MESSAGE_MAP()                     \
-protected:                                        \
-  static const MessageMap* GetThisMessageMap();   \
+#define DECLARE_MESSAGE_MAP()                   \
+protected:                                      \
+  static const MessageMap* GetThisMessageMap(); \
   const MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                 \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-  const MessageMap* theClass::GetThisMessageMap() {                            \
-    using ThisClass = theClass;                                                \
-    using TheBaseClass = baseClass;                                            \
+  const MessageMap* theClass::GetThisMessageMap() {                                 \
+    using ThisClass = theClass;                                                     \
+    using TheBaseClass = baseClass;                                                 \
     static const MessageMapEntry entries[] = {
-
-#define END_MESSAGE_MAP()                                                 \
-      {0, 0, nullptr}};                                                     \
-    static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                              \
+#define END_MESSAGE_MAP()                                                    \
+  { 0, 0, nullptr }                                                          \
+  }                                                                          \
+  ;                                                                          \
+  static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
+  return &map;                                                               \
   }

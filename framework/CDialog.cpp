@@ -39,9 +39,9 @@ BOOL CDialog::CreateHidden() {
   *style &= ~static_cast<DWORD>(WS_VISIBLE);
 
   m_bContinueModal = TRUE;
-  HWND created = ::CreateDialogIndirectParamA(
-      instance, reinterpret_cast<LPCDLGTEMPLATEA>(copy), m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
-      &DialogProc, reinterpret_cast<LPARAM>(this));
+  HWND created = ::CreateDialogIndirectParamA(instance, reinterpret_cast<LPCDLGTEMPLATEA>(copy),
+                                              m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
+                                              &DialogProc, reinterpret_cast<LPARAM>(this));
   free(copy);
   if (!created) return FALSE;
   // An ownerless dialog laid out at 0, 0 is centred on the screen.

@@ -55,7 +55,9 @@ CString& CString::operator+=(const char* text) {
   return *this;
 }
 
-CString& CString::operator+=(const CString& other) { return *this += static_cast<const char*>(other); }
+CString& CString::operator+=(const CString& other) {
+  return *this += static_cast<const char*>(other);
+}
 
 void CString::Format(const char* format, ...) {
   va_list args;

@@ -1,8 +1,8 @@
 #include "framework/CStringArray.h"
 
-#include <new>
 #include <stdlib.h>
 #include <string.h>
+#include <new>
 
 CStringArray::~CStringArray() {
   RemoveAll();

@@ -68,9 +68,8 @@ struct SizeCase {
 };
 
 TEST_F(DiskActivityTest, ThresholdIsFiftyThousandBytesInclusive) {
-  const std::vector<SizeCase> cases = {{0, false},     {1, false},     {49999, false},
-                                       {50000, true},  {50001, true},  {65536, true},
-                                       {1 << 20, true}};
+  const std::vector<SizeCase> cases = {{0, false},    {1, false},    {49999, false}, {50000, true},
+                                       {50001, true}, {65536, true}, {1 << 20, true}};
   std::vector<std::string> expected;
   for (size_t i = 0; i < cases.size(); ++i) {
     const std::string name = "f" + std::to_string(i) + ".bin";

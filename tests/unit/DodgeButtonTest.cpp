@@ -50,7 +50,8 @@ TEST_P(DodgeMessageTest, EveryMessageMakesAFairJump) {
   srand(12345);
   for (int i = 0; i < 60; ++i) {
     const RECT before = Button();
-    dlg.m_btnCancel.SendMessage(GetParam().message, GetParam().message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+    dlg.m_btnCancel.SendMessage(GetParam().message,
+                                GetParam().message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                                 MAKELPARAM(5, 5));
     ExpectFairJump({before, Button()}, client);
   }

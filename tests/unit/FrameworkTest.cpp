@@ -25,7 +25,8 @@ TEST_P(CStringFormatTest, FollowsPrintfRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, CStringFormatTest,
-                         ::testing::Values(FormatCase{"%3d", 0, "  0"}, FormatCase{"%3d", 37, " 37"},
+                         ::testing::Values(FormatCase{"%3d", 0, "  0"},
+                                           FormatCase{"%3d", 37, " 37"},
                                            FormatCase{"%3d", 99, " 99"},
                                            FormatCase{"%3d", 1234, "1234"},
                                            FormatCase{"in %d seconds", 9, "in 9 seconds"},

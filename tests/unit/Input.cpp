@@ -1,6 +1,5 @@
 #include "tests/unit/Input.h"
 
-
 void PressChord(const std::vector<WORD>& keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) {

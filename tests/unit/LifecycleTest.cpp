@@ -28,7 +28,10 @@ struct CloseWay {
 const CloseWay kCloseWays[] = {
     {"Enter", [](TestFormatDlg&) { PressChord({VK_RETURN}); }},
     {"Esc", [](TestFormatDlg&) { PressChord({VK_ESCAPE}); }},
-    {"AltF4", [](TestFormatDlg&) { PressChord({VK_MENU, VK_F4}); }},
+    {"AltF4",
+     [](TestFormatDlg&) {
+       PressChord({VK_MENU, VK_F4});
+     }},
     {"CloseCommand",
      [](TestFormatDlg& dlg) { ::PostMessageA(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"ButtonClick",
@@ -72,7 +75,8 @@ class HotKeyTest : public ClosingTest, public ::testing::WithParamInterface<KeyC
 
 TEST_P(HotKeyTest, OnlyTheFullChordRequestsASkip) {
   PressChord(GetParam().keys);
-  const bool skipped = PumpUntil([&] { return dlg.m_bSkip != FALSE; }, GetParam().skips ? 5000 : 500);
+  const bool skipped =
+      PumpUntil([&] { return dlg.m_bSkip != FALSE; }, GetParam().skips ? 5000 : 500);
   EXPECT_EQ(skipped, GetParam().skips);
   EXPECT_EQ(dlg.m_nPhase, 0) << "a skip waits for the next tick";
 }

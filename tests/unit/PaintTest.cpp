@@ -79,7 +79,8 @@ protected:
 
 TEST_F(PaintTest, ConsoleIsBlackWithASunkenFrameAndLightGreyText) {
   AdvanceTo(2, 37);
-  const Capture shot = CaptureWhen([](const Capture& c) { return c.At(c.width() / 2, c.height() / 2) == kBlack; });
+  const Capture shot =
+      CaptureWhen([](const Capture& c) { return c.At(c.width() / 2, c.height() / 2) == kBlack; });
   ASSERT_EQ(shot.width(), dlg.m_cxConsole);
   ASSERT_EQ(shot.height(), dlg.m_cyConsole);
   const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
@@ -105,9 +106,12 @@ TEST_F(PaintTest, CursorBlinksAtTheEndOfTheScreen) {
   const SIZE cell{(dlg.m_cxConsole - 2) / 80, (dlg.m_cyConsole - 2) / 25};
   const int column = 20;  // "C:\WINDOWS>format c:" is 20 characters
   const RECT cursorCell{1 + column * cell.cx, 1, 1 + (column + 1) * cell.cx, 1 + cell.cy};
-  const auto cursorShown = [&](const Capture& c) { return c.ColoursIn(cursorCell).count(kLightGrey) > 0; };
+  const auto cursorShown = [&](const Capture& c) {
+    return c.ColoursIn(cursorCell).count(kLightGrey) > 0;
+  };
   const RECT command{1, 1, cursorCell.left, cursorCell.bottom};
-  const Capture even = CaptureWhen([&](const Capture& c) { return c.ColoursIn(command).count(kLightGrey) > 0; });
+  const Capture even =
+      CaptureWhen([&](const Capture& c) { return c.ColoursIn(command).count(kLightGrey) > 0; });
   EXPECT_TRUE(even.ColoursIn(command).count(kLightGrey)) << "the command is on screen";
   EXPECT_FALSE(cursorShown(even));
   dlg.Tick();
@@ -162,7 +166,8 @@ TEST_F(PaintTest, GotchaRepaintsTheDialogLook) {
   AdvanceTo(2, 5);
   dlg.OnRevealNow();
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-  const Capture shot = CaptureWhen([&](const Capture& c) { return c.At(c.width() - 5, 5) == face; });
+  const Capture shot =
+      CaptureWhen([&](const Capture& c) { return c.At(c.width() - 5, 5) == face; });
   // The margins, all black while the console showed, are button face again.
   EXPECT_EQ(shot.ColoursIn({0, 0, shot.width(), 20}), std::set<COLORREF>{face});
   EXPECT_EQ(shot.ColoursIn({shot.width() - 20, 0, shot.width(), shot.height()}),

@@ -19,10 +19,10 @@ std::string Countdown(int seconds) {
 // What the typist has on the line after each pair of ticks.
 std::string Typed(int screen) {
   static const char* const kLine[] = {
-      "",      "",       "",        "",         "f",        "fot",      "fo",
-      "for",   "form",   "forms",   "form",     "forma",    "format",   "format ",
-      "format c", "format c;", "format c", "format c:", "format c:", "format c:",
-      "format c:", "format c:", "format c:"};
+      "",          "",          "",          "",          "f",        "fot",
+      "fo",        "for",       "form",      "forms",     "form",     "forma",
+      "format",    "format ",   "format c",  "format c;", "format c", "format c:",
+      "format c:", "format c:", "format c:", "format c:", "format c:"};
   if (screen < 23) return kPrompt + kLine[screen];
   return kPrompt + kWarning + (screen == 26 ? "y" : "");
 }
@@ -176,15 +176,14 @@ TEST_P(SkipTest, TakesEffectAtTheNextTick) {
   EXPECT_EQ(dlg.clicksAtTick.size(), clicks) << "no click on the tick that leaves the countdown";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachPhase, SkipTest,
-    ::testing::Values(SkipCase{"CountdownStart", 0, 1, 1, kPrompt, 0},
-                      SkipCase{"CountdownLate", 0, 13, 1, kPrompt, 0},
-                      SkipCase{"TypingStart", 1, 0, 2, Progress(0), 1},
-                      SkipCase{"TypingMiddle", 1, 31, 2, Progress(0), 1},
-                      SkipCase{"FormattingStart", 2, 0, 3, kGotcha, 0},
-                      SkipCase{"FormattingEnd", 2, 98, 3, kGotcha, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EachPhase, SkipTest,
+                         ::testing::Values(SkipCase{"CountdownStart", 0, 1, 1, kPrompt, 0},
+                                           SkipCase{"CountdownLate", 0, 13, 1, kPrompt, 0},
+                                           SkipCase{"TypingStart", 1, 0, 2, Progress(0), 1},
+                                           SkipCase{"TypingMiddle", 1, 31, 2, Progress(0), 1},
+                                           SkipCase{"FormattingStart", 2, 0, 3, kGotcha, 0},
+                                           SkipCase{"FormattingEnd", 2, 98, 3, kGotcha, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogTest, SkipAtTheGotchaStaysSetAndDoesNothing) {
   AdvanceTo(3, 0);

@@ -10,8 +10,8 @@ BEGIN_MESSAGE_MAP(TestFormatDlg, CFormatDlg)
 END_MESSAGE_MAP()
 
 void TestFormatDlg::OnPaint() {
-  paints.push_back({m_nPhase, Screen(), static_cast<const char*>(GetWindowText()),
-                    m_arrFiles.GetSize()});
+  paints.push_back(
+      {m_nPhase, Screen(), static_cast<const char*>(GetWindowText()), m_arrFiles.GetSize()});
   CFormatDlg::OnPaint();
 }
 
