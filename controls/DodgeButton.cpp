@@ -8,6 +8,7 @@ int RandomInRange(int low, int high) { return low + rand() % (high - low); }
 
 BEGIN_MESSAGE_MAP(CDodgeButton, CButton)
   ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONDBLCLK()
   ON_WM_MOUSEMOVE()
   ON_WM_SETFOCUS()
   ON_WM_KEYDOWN()
@@ -22,6 +23,10 @@ void CDodgeButton::OnLButtonDown(UINT, CPoint) {
     JumpAway();
   }
 }
+
+// A quick second press arrives as a double-click; it is a press all the same,
+// and the button's own handling of it would push and click the button.
+void CDodgeButton::OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nFlags, point); }
 
 void CDodgeButton::OnMouseMove(UINT, CPoint) {
   if (m_bTamed) {

@@ -15,6 +15,7 @@ public:
 
 protected:
   void OnLButtonDown(UINT nFlags, CPoint point);
+  void OnLButtonDblClk(UINT nFlags, CPoint point);
   void OnMouseMove(UINT nFlags, CPoint point);
   void OnSetFocus(CWnd* pOldWnd);
   void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);

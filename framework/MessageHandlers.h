@@ -64,6 +64,7 @@ LRESULT OnKey(CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
 #define ON_WM_QUERYDRAGICON() \
   {WM_QUERYDRAGICON, 0, &afx::OnQueryDragIcon<&ThisClass::OnQueryDragIcon>},
 #define ON_WM_LBUTTONDOWN() {WM_LBUTTONDOWN, 0, &afx::OnMouse<&ThisClass::OnLButtonDown>},
+#define ON_WM_LBUTTONDBLCLK() {WM_LBUTTONDBLCLK, 0, &afx::OnMouse<&ThisClass::OnLButtonDblClk>},
 #define ON_WM_MOUSEMOVE() {WM_MOUSEMOVE, 0, &afx::OnMouse<&ThisClass::OnMouseMove>},
 #define ON_WM_SETFOCUS() {WM_SETFOCUS, 0, &afx::OnFocus<&ThisClass::OnSetFocus>},
 #define ON_WM_KEYDOWN() {WM_KEYDOWN, 0, &afx::OnKey<&ThisClass::OnKeyDown>},

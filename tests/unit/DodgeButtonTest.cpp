@@ -61,7 +61,8 @@ TEST_P(DodgeMessageTest, EveryMessageMakesAFairJump) {
 
 INSTANTIATE_TEST_SUITE_P(Messages, DodgeMessageTest,
                          ::testing::Values(MoveKind{"MouseMove", WM_MOUSEMOVE},
-                                           MoveKind{"Press", WM_LBUTTONDOWN}),
+                                           MoveKind{"Press", WM_LBUTTONDOWN},
+                                           MoveKind{"DoubleClick", WM_LBUTTONDBLCLK}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DodgeTest, RealPointerMovesChaseItAlongItsRow) {
