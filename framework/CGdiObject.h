@@ -37,7 +37,6 @@ public:
     return ::DeleteObject(Detach());
   }
 
-  Handle GetSafeHandle() const { return m_hObject; }
   operator Handle() const { return m_hObject; }
 
 protected:

@@ -24,7 +24,6 @@ public:
   void Empty();
 
   int GetLength() const { return static_cast<int>(m_nLength); }
-  bool IsEmpty() const { return m_nLength == 0; }
   operator const char*() const { return m_pData ? m_pData : ""; }
 
 private:

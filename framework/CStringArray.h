@@ -11,8 +11,6 @@ public:
   ~CStringArray();
 
   int GetSize() const { return m_nSize; }
-  int GetCount() const { return m_nSize; }
-  const CString& GetAt(int index) const { return m_pData[index]; }
   const CString& operator[](int index) const { return m_pData[index]; }
 
   // Sets element index, growing the array (with empty strings) to reach it.

@@ -6,18 +6,17 @@
 
 class CWinApp : public CCmdTarget {
 public:
-  explicit CWinApp(LPCSTR lpszAppName = nullptr);
+  CWinApp();
   ~CWinApp() override;
 
-  // Returns FALSE to end the process without an application message loop.
-  virtual BOOL InitInstance() { return TRUE; }
-  virtual int Run();
+  // Runs the program. There is no application message loop: a program on
+  // this framework lives inside InitInstance, as one modal dialog.
+  virtual BOOL InitInstance() { return FALSE; }
 
   // Kept for the classic start-up sequence; 3D controls are the default now.
   BOOL Enable3dControls() { return TRUE; }
   void OnHelp();
 
-  LPCSTR m_pszAppName;
   HINSTANCE m_hInstance;
   CWnd* m_pMainWnd = nullptr;
 };

@@ -49,13 +49,12 @@ public:
   }
   // Centres on the work area of the screen (or over pAlternateOwner).
   void CenterWindow(CWnd* pAlternateOwner = nullptr);
-  enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+  enum AdjustType { adjustBorder = 0 };
   void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder) const;
   void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
   void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
   void ClientToScreen(LPRECT lpRect) const;
   void ScreenToClient(LPRECT lpRect) const;
-  void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
   void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
   DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }

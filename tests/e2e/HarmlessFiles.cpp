@@ -1,6 +1,0 @@
-#include "HarmlessFiles.h"
-
-const std::set<std::string>& WineOwnFiles() {
-  static const std::set<std::string> files = {};
-  return files;
-}
