@@ -5,12 +5,13 @@ const char* const g_countdownFormat =
     "ALL DATA WILL BE PERMANTLY LOST!!!\n\n"
     "If you wish to interrupt this operation, press \"Cancel.\"";
 
+// clang-format off
 #define PROMPT "C:\\WINDOWS>"
 #define COMMAND PROMPT "format c:"
-#define WARNING                                                                                   \
-  COMMAND                                                                                         \
-      "\n\nWARNING, ALL DATA ON NON-REMOVABLE DISK\nDRIVE C: WILL BE LOST!\nProceed with Format " \
-      "(Y/N)? "
+#define WARNING COMMAND "\n\nWARNING, ALL DATA ON NON-REMOVABLE DISK\n" \
+                        "DRIVE C: WILL BE LOST!\n" \
+                        "Proceed with Format (Y/N)? "
+// clang-format on
 
 const char* const g_progressFormat = WARNING "y\n\nFormatting: %3d percent completed.";
 

@@ -7,7 +7,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko: they cannot be downloaded here and the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-VELMORA_PACKAGES=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
+VELMORA_PACKAGES=(cmake clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
   python3 wine wine32:i386 wine64 xvfb xdotool)
 VELMORA_STARTED_PIDS=()
 
