@@ -13,7 +13,7 @@
 #include "Screens.h"
 
 class Catalogue {
- public:
+public:
   // Countdown values and the gotcha text for a text area of this size.
   void AddDialogScreens(SIZE area);
   // Empty console, typing entries and progress values, each with and
@@ -26,7 +26,7 @@ class Catalogue {
   // The reference drawing of a screen at the size it was added for.
   Pixels Reference(const Screen& screen, SIZE size) const;
 
- private:
+private:
   void Add(const Screen& screen, const Pixels& pixels);
   std::unordered_map<uint64_t, Screen> m_screens;
   std::map<std::pair<int, int>, bool> m_dialogSizes;

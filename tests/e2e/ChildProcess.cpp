@@ -13,13 +13,15 @@ std::vector<char> EnvironmentWith(const std::vector<std::string>& extra) {
     block.insert(block.end(), entry, entry + std::strlen(entry) + 1);
   }
   ::FreeEnvironmentStringsA(current);
-  for (const std::string& entry : extra) block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
+  for (const std::string& entry : extra)
+    block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
   block.push_back('\0');
   return block;
 }
 }  // namespace
 
-ChildProcess::ChildProcess(const std::string& path, const std::vector<std::string>& extraEnvironment) {
+ChildProcess::ChildProcess(const std::string& path,
+                           const std::vector<std::string>& extraEnvironment) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -30,7 +32,8 @@ ChildProcess::ChildProcess(const std::string& path, const std::vector<std::strin
   std::vector<char> environment;
   if (!extraEnvironment.empty()) environment = EnvironmentWith(extraEnvironment);
   if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        environment.empty() ? nullptr : environment.data(), nullptr, &startup, &info)) {
+                        environment.empty() ? nullptr : environment.data(), nullptr, &startup,
+                        &info)) {
     return;
   }
   ::CloseHandle(info.hThread);

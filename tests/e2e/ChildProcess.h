@@ -7,9 +7,10 @@
 #include <vector>
 
 class ChildProcess {
- public:
+public:
   // `extraEnvironment` holds NAME=value entries added to the driver's own.
-  explicit ChildProcess(const std::string& path, const std::vector<std::string>& extraEnvironment = {});
+  explicit ChildProcess(const std::string& path,
+                        const std::vector<std::string>& extraEnvironment = {});
   ~ChildProcess();  // ends the process if it still runs
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -25,7 +26,7 @@ class ChildProcess {
   HWND FindMainWindow() const;
   HWND WaitForMainWindow(double timeoutSeconds) const;
 
- private:
+private:
   HANDLE m_process = nullptr;
   DWORD m_processId = 0;
   DWORD m_threadId = 0;

@@ -14,14 +14,16 @@ std::string Lower(std::string text) {
 }
 
 bool HashFile(const std::string& path, FileState& state) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   static std::vector<unsigned char> buffer(1 << 20);
   uint64_t hash = 1469598103934665603ull;
   uint64_t size = 0;
   DWORD got = 0;
-  while (::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0) {
+  while (::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) &&
+         got > 0) {
     size += got;
     DWORD i = 0;
     for (; i + 8 <= got; i += 8) {
@@ -82,11 +84,9 @@ std::string DriveChanges::Describe() const {
   return text.empty() ? "no changes" : text;
 }
 
-DriveChanges Compare(const DriveSnapshot& before, const DriveSnapshot& after,
-                     const std::set<std::string>& ignored) {
+DriveChanges Compare(const DriveSnapshot& before, const DriveSnapshot& after) {
   DriveChanges changes;
   for (const auto& file : after.files) {
-    if (ignored.count(file.first)) continue;
     const auto old = before.files.find(file.first);
     if (old == before.files.end()) {
       changes.created.push_back(file.first);
@@ -95,7 +95,7 @@ DriveChanges Compare(const DriveSnapshot& before, const DriveSnapshot& after,
     }
   }
   for (const auto& file : before.files) {
-    if (!ignored.count(file.first) && !after.files.count(file.first)) changes.deleted.push_back(file.first);
+    if (!after.files.count(file.first)) changes.deleted.push_back(file.first);
   }
   return changes;
 }

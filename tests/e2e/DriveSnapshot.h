@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,6 +28,5 @@ struct DriveChanges {
   std::string Describe() const;
 };
 
-// Differences between two snapshots, leaving out the named paths.
-DriveChanges Compare(const DriveSnapshot& before, const DriveSnapshot& after,
-                     const std::set<std::string>& ignored = {});
+// Differences between two snapshots.
+DriveChanges Compare(const DriveSnapshot& before, const DriveSnapshot& after);

@@ -5,12 +5,12 @@
 #include <sstream>
 
 namespace {
-constexpr unsigned long kWriteAccess = 0x40000000ul  // GENERIC_WRITE
-                                       | 0x10000000ul  // GENERIC_ALL
-                                       | 0x00000002ul  // FILE_WRITE_DATA
-                                       | 0x00000004ul  // FILE_APPEND_DATA
-                                       | 0x00000010ul  // FILE_WRITE_EA
-                                       | 0x00000100ul  // FILE_WRITE_ATTRIBUTES
+constexpr unsigned long kWriteAccess = 0x40000000ul     // GENERIC_WRITE
+                                       | 0x10000000ul   // GENERIC_ALL
+                                       | 0x00000002ul   // FILE_WRITE_DATA
+                                       | 0x00000004ul   // FILE_APPEND_DATA
+                                       | 0x00000010ul   // FILE_WRITE_EA
+                                       | 0x00000100ul   // FILE_WRITE_ATTRIBUTES
                                        | 0x00010000ul;  // DELETE
 
 std::string Field(const std::string& line, const char* name) {

@@ -9,9 +9,9 @@
 #include <vector>
 
 struct OpenCall {
-  double time = 0;      // seconds of the tick count, as GetTickCount
+  double time = 0;  // seconds of the tick count, as GetTickCount
   DWORD thread = 0;
-  std::string path;     // as the program named it: \??\C:\...
+  std::string path;  // as the program named it: \??\C:\...
   unsigned long access = 0;
   int disposition = 1;  // FILE_OPEN unless the call says otherwise
   bool ForWriting() const;

@@ -19,8 +19,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = "VelmoraE2eIdle";
   ::RegisterClassA(&windowClass);
-  HWND window = ::CreateWindowA("VelmoraE2eIdle", "idle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                300, 200, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowA("VelmoraE2eIdle", "idle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                                100, 300, 200, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   MSG message;
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

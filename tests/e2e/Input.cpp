@@ -26,7 +26,8 @@ INPUT KeyInput(WORD key, bool release) {
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
   input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, 0));
-  input.ki.dwFlags = (release ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+  input.ki.dwFlags =
+      (release ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
   return input;
 }
 

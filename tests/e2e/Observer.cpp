@@ -17,7 +17,6 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-
 // Drawing every screen takes seconds, so the driver draws them once for all runs.
 Catalogue& SharedCatalogue() {
   static Catalogue catalogue;

@@ -47,7 +47,7 @@ struct FrameRecord {
 };
 
 class Observer {
- public:
+public:
   // Draws the reference screens; watching starts with Start().
   Observer();
   ~Observer();
@@ -71,7 +71,7 @@ class Observer {
   int UnknownVisibleSamples() const;
   int TotalSamples() const;
 
- private:
+private:
   void Run();
   Sample Take();
 

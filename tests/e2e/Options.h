@@ -4,10 +4,10 @@
 #include <string>
 
 struct E2eOptions {
-  std::string program;      // the velmora.exe under test
-  std::string idleProgram;  // a trivial program: what Wine alone does to the drive
-  std::string soundDir;     // where the ALSA file capture lands; empty when absent
-  std::string fileTrace;    // strace log of this driver's process tree; empty when absent
+  std::string program;         // the velmora.exe under test
+  std::string idleProgram;     // a trivial program: what Wine alone does to the drive
+  std::string soundDir;        // where the ALSA file capture lands; empty when absent
+  std::string fileTrace;       // Wine's file trace of this driver's process tree; or empty
   std::string drive = "C:\\";  // root of the harmlessness snapshots
 };
 

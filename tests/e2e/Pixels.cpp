@@ -6,7 +6,7 @@
 namespace {
 // A top-down 32-bit DIB section selected into a memory DC.
 class Canvas {
- public:
+public:
   Canvas(int width, int height) : m_width(width), m_height(height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -39,7 +39,7 @@ class Canvas {
     return pixels;
   }
 
- private:
+private:
   int m_width;
   int m_height;
   HDC m_dc = nullptr;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/support/ExpectedScreens.h"
+
 enum class Kind { Unknown, Countdown, EmptyConsole, Typing, Progress, Gotcha };
 
 struct Screen {
@@ -21,16 +23,5 @@ int PhaseOf(Kind kind);
 bool IsConsole(Kind kind);
 std::string Describe(const Screen& screen);
 
-extern const char* const kDialogCaption;
-extern const char* const kConsoleCaption;
-extern const char* const kGotchaCaption;
-extern const char* const kGotchaButtonLabel;
-
-constexpr int kTypingEntries = 27;
 constexpr int kIconControlId = 132;
 constexpr int kButtonId = 1000;
-
-std::string CountdownText(int secondsLeft);
-std::string TypingText(int entry);
-std::string ProgressText(int percent);
-std::string GotchaText();

@@ -15,7 +15,7 @@ enum class CloseWay { Enter, Escape, AltF4, CloseCommand, WhewClick };
 const char* NameOf(CloseWay way);
 
 class Session {
- public:
+public:
   explicit Session(const std::vector<std::string>& extraEnvironment = {});
   bool Started() const { return m_process.Started(); }
   ChildProcess& Process() { return m_process; }
@@ -34,7 +34,7 @@ class Session {
   // A user's attempt to close the window; returns the time just before it.
   double TryToClose(CloseWay way);
 
- private:
+private:
   std::unique_ptr<Observer> m_observer;  // ready before the program starts
   ChildProcess m_process;
   HWND m_window = nullptr;

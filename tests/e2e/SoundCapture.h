@@ -6,12 +6,12 @@
 #include <string>
 
 class SoundCapture {
- public:
+public:
   explicit SoundCapture(const std::string& directory);  // counts from now on
   bool Available() const { return !m_directory.empty(); }
   int Clicks() const;
 
- private:
+private:
   std::string m_directory;
   std::map<std::string, long long> m_startSizes;
 };

@@ -44,8 +44,8 @@ std::vector<std::string> LargeSystemFiles() {
 
 // In one read: the driver's own reads land in the same trace.
 std::string ReadWholeFile(const std::string& path) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "";
   std::string text(::GetFileSize(file, nullptr), '\0');
   DWORD got = 0;
@@ -76,15 +76,16 @@ TEST(DiskActivity, FormattingReadsEachLargeSystemFileOnceAndNothingIsWritten) {
   run.TryToClose(CloseWay::Enter);
   ASSERT_TRUE(run.Process().WaitForExit(5));
 
-  const std::vector<OpenCall> opens = OpensOfProcess(ReadWholeFile(Options().fileTrace), run.Process().ProcessId());
+  const std::vector<OpenCall> opens =
+      OpensOfProcess(ReadWholeFile(Options().fileTrace), run.Process().ProcessId());
   ASSERT_FALSE(opens.empty()) << "no opens of the program in " << Options().fileTrace;
 
   std::vector<std::string> read;
   std::map<std::string, int> times;
   int otherOpens = 0;
   for (const OpenCall& open : opens) {
-    EXPECT_FALSE(open.ForWriting()) << open.path << " access " << std::hex << open.access << " disposition "
-                                    << open.disposition;
+    EXPECT_FALSE(open.ForWriting()) << open.path << " access " << std::hex << open.access
+                                    << " disposition " << open.disposition;
     if (open.time < formattingFrom || open.time > formattingTo) continue;
     const std::string path = Lower(open.path);
     if (path.compare(0, systemDir.size(), systemDir) != 0 ||
@@ -96,9 +97,11 @@ TEST(DiskActivity, FormattingReadsEachLargeSystemFileOnceAndNothingIsWritten) {
     read.push_back(name);
     ++times[name];
   }
-  std::printf("opens by the program: %zu in all; during formatting %zu system files read-only, %d other\n",
-              opens.size(), read.size(), otherOpens);
-  for (const auto& file : times) EXPECT_EQ(file.second, 1) << file.first << " opened more than once";
+  std::printf(
+      "opens by the program: %zu in all; during formatting %zu system files read-only, %d other\n",
+      opens.size(), read.size(), otherOpens);
+  for (const auto& file : times)
+    EXPECT_EQ(file.second, 1) << file.first << " opened more than once";
   EXPECT_EQ(read, expected);
   EXPECT_LE(read.size(), 100u);
 }

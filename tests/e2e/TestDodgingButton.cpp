@@ -69,7 +69,8 @@ TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
   POINT lastClick{-1, -1};
   for (int i = 0; i < kAttempts; ++i) {
     ASSERT_TRUE(run.Process().Running()) << "attempt " << i;
-    ASSERT_EQ(run.Watch().Latest().caption, kDialogCaption) << "the countdown ended before attempt " << i;
+    ASSERT_EQ(run.Watch().Latest().caption, kDialogCaption)
+        << "the countdown ended before attempt " << i;
 
     // A move onto the button makes it jump along its row. A move that ends
     // where the pointer already is would be no move: never aim at the last
@@ -85,8 +86,10 @@ TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
       POINT cursor{};
       ::GetCursorPos(&cursor);
       const RECT now = RectOf(button);
-      std::printf("no jump at attempt %d: pointer %ld,%ld over the button %d, button left %ld, capture %p\n", i,
-          cursor.x, cursor.y, ::WindowFromPoint(cursor) == button, now.left,
+      std::printf(
+          "no jump at attempt %d: pointer %ld,%ld over the button %d, button left %ld, capture "
+          "%p\n",
+          i, cursor.x, cursor.y, ::WindowFromPoint(cursor) == button, now.left,
           static_cast<void*>(CaptureOf(run.Process().ThreadId())));
     }
 
@@ -97,7 +100,8 @@ TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
 
     // ... and a press posted to the button itself.
     before = SettledRect(button);
-    const LPARAM inside = MAKELPARAM((before.right - before.left) / 2, (before.bottom - before.top) / 2);
+    const LPARAM inside =
+        MAKELPARAM((before.right - before.left) / 2, (before.bottom - before.top) / 2);
     ::PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
     ::PostMessageA(button, WM_LBUTTONUP, 0, inside);
     jumpsFromPresses += JumpsAway(button, before);
@@ -113,7 +117,8 @@ TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
   // Under Wine's virtual desktop a warped pointer move is now and then never
   // delivered (pointer over the button, no capture, no WM_MOUSEMOVE); the
   // posted presses show that every press that arrives makes it jump.
-  std::printf("jumps: %d of %d moves, %d of %d presses\n", jumpsFromMoves, kAttempts, jumpsFromPresses, kAttempts);
+  std::printf("jumps: %d of %d moves, %d of %d presses\n", jumpsFromMoves, kAttempts,
+              jumpsFromPresses, kAttempts);
   EXPECT_GE(jumpsFromMoves, kAttempts * 95 / 100);
   EXPECT_EQ(jumpsFromPresses, kAttempts);
   EXPECT_TRUE(run.Process().Running());
@@ -123,8 +128,10 @@ TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
   const double revealed = run.Reveal();
   Span gotcha;
   ASSERT_TRUE(run.Watch().WaitFor(
-      [](const Sample& s) { return s.visible && s.screen.kind == Kind::Gotcha && s.focus == s.button; }, 3,
-      revealed, &gotcha));
+      [](const Sample& s) {
+        return s.visible && s.screen.kind == Kind::Gotcha && s.focus == s.button;
+      },
+      3, revealed, &gotcha));
   const RECT restored = RectOf(button);
   EXPECT_TRUE(::EqualRect(&restored, &initial));
   run.TryToClose(CloseWay::Enter);

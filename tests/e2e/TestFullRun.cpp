@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "DriveSnapshot.h"
-#include "HarmlessFiles.h"
 #include "Options.h"
 #include "Session.h"
 #include "SoundCapture.h"
@@ -50,7 +49,7 @@ const Span* FirstSpan(const std::vector<Span>& spans, Kind kind) {
 }  // namespace
 
 class FullRun : public ::testing::Test {
- protected:
+protected:
   static void SetUpTestSuite() {
     record = std::make_unique<FullRunRecord>();
     FullRunRecord& r = *record;
@@ -63,15 +62,17 @@ class FullRun : public ::testing::Test {
       if (!r.started) return;
       r.sawFirstScreen = run.WaitForFirstScreen();
       Observer& watch = run.Watch();
-      if (watch.WaitFor([](const Sample& s) { return s.visible && IsConsole(s.screen.kind); }, 25, 0)) {
+      if (watch.WaitFor([](const Sample& s) { return s.visible && IsConsole(s.screen.kind); }, 25,
+                        0)) {
         r.clicksAtConsole = sound.Available() ? sound.Clicks() : -1;
       }
       Span gotcha;
       r.reachedGotcha = watch.WaitForScreen(Kind::Gotcha, 45, 0, &gotcha);
       if (r.reachedGotcha) {
         // Let the focus settle on the button before reading it.
-        watch.WaitFor([](const Sample& s) { return s.screen.kind == Kind::Gotcha && s.focus == s.button; },
-                      2, gotcha.first.t);
+        watch.WaitFor(
+            [](const Sample& s) { return s.screen.kind == Kind::Gotcha && s.focus == s.button; }, 2,
+            gotcha.first.t);
         r.atGotcha = watch.Latest();
         run.TryToClose(CloseWay::Enter);
         r.closed = run.Process().WaitForExit(5);
@@ -99,13 +100,16 @@ std::unique_ptr<FullRunRecord> FullRun::record;
 
 TEST_F(FullRun, ScreensAppearOnTheTimeline) {
   const auto& spans = record->spans;
-  const double firstPaint = FirstSeen(spans, [](const Screen& s) { return s.kind == Kind::Countdown && s.value == 14; });
+  const double firstPaint =
+      FirstSeen(spans, [](const Screen& s) { return s.kind == Kind::Countdown && s.value == 14; });
   const double console = FirstSeen(spans, [](const Screen& s) { return IsConsole(s.kind); });
-  const double progress = FirstSeen(spans, [](const Screen& s) { return s.kind == Kind::Progress; });
+  const double progress =
+      FirstSeen(spans, [](const Screen& s) { return s.kind == Kind::Progress; });
   const double gotcha = FirstSeen(spans, [](const Screen& s) { return s.kind == Kind::Gotcha; });
   ASSERT_GE(firstPaint, 0);
-  std::printf("timeline from the first paint: console %.3f s, first progress %.3f s, gotcha %.3f s\n",
-              console - firstPaint, progress - firstPaint, gotcha - firstPaint);
+  std::printf(
+      "timeline from the first paint: console %.3f s, first progress %.3f s, gotcha %.3f s\n",
+      console - firstPaint, progress - firstPaint, gotcha - firstPaint);
   RecordProperty("console_ms", static_cast<int>((console - firstPaint) * 1000));
   RecordProperty("progress_ms", static_cast<int>((progress - firstPaint) * 1000));
   RecordProperty("gotcha_ms", static_cast<int>((gotcha - firstPaint) * 1000));
@@ -114,7 +118,8 @@ TEST_F(FullRun, ScreensAppearOnTheTimeline) {
     const char* screen;
     double seen;
     double expected;
-  } cases[] = {{"console", console, 14.0}, {"first progress", progress, 24.8}, {"gotcha", gotcha, 44.8}};
+  } cases[] = {
+      {"console", console, 14.0}, {"first progress", progress, 24.8}, {"gotcha", gotcha, 44.8}};
   for (const auto& c : cases) {
     ASSERT_GE(c.seen, 0) << c.screen << " never seen";
     EXPECT_NEAR(c.seen - firstPaint, c.expected, 0.3) << c.screen;
@@ -134,7 +139,8 @@ TEST_F(FullRun, CountdownShowsEachValueOnceASecond) {
   for (int seconds = 14; seconds >= 1; --seconds) expected.push_back(seconds);
   ASSERT_EQ(values, expected);
   for (size_t i = 1; i < times.size(); ++i) {
-    EXPECT_NEAR(times[i] - times[i - 1], 1.0, 0.15) << "from " << values[i - 1] << " to " << values[i];
+    EXPECT_NEAR(times[i] - times[i - 1], 1.0, 0.15)
+        << "from " << values[i - 1] << " to " << values[i];
   }
 }
 
@@ -168,7 +174,8 @@ TEST_F(FullRun, TypingPlaysEveryScreenInOrderWithBlinkingCursor) {
   std::vector<std::string> expected;
   for (int tick = 0; tick < 2 * kTypingEntries; ++tick) {
     const Screen shown{Kind::Typing, tick / 2, tick % 2 == 1};
-    const std::string screen = Describe(references.Identify(references.Reference(shown, client).Hash()));
+    const std::string screen =
+        Describe(references.Identify(references.Reference(shown, client).Hash()));
     if (expected.empty() || expected.back() != screen) expected.push_back(screen);
   }
   std::vector<std::string> seen;
@@ -182,7 +189,8 @@ TEST_F(FullRun, TypingPlaysEveryScreenInOrderWithBlinkingCursor) {
 
 TEST_F(FullRun, ClicksOnlyDuringTheCountdown) {
   if (!record->soundObservable) GTEST_SKIP() << "no sound capture (--sound-dir)";
-  std::printf("clicks: %d by the console, %d in all\n", record->clicksAtConsole, record->clicksAtEnd);
+  std::printf("clicks: %d by the console, %d in all\n", record->clicksAtConsole,
+              record->clicksAtEnd);
   EXPECT_EQ(record->clicksAtConsole, 14);
   EXPECT_EQ(record->clicksAtEnd, 14);
 }
@@ -225,7 +233,8 @@ TEST_F(FullRun, GotchaRestoresTheDialogAndClosesOnEnter) {
   EXPECT_EQ(start.caption, kDialogCaption);
   EXPECT_EQ(end.caption, kGotchaCaption);
   EXPECT_EQ(end.buttonText, kGotchaButtonLabel);
-  EXPECT_TRUE(::EqualRect(&start.windowRect, &end.windowRect)) << "the dialog's place or size changed";
+  EXPECT_TRUE(::EqualRect(&start.windowRect, &end.windowRect))
+      << "the dialog's place or size changed";
   EXPECT_TRUE(::EqualRect(&start.buttonRect, &end.buttonRect)) << "the button is not back in place";
   EXPECT_TRUE(end.buttonVisible);
   EXPECT_EQ(end.focus, end.button) << "the button should have the focus at the gotcha";
@@ -238,6 +247,6 @@ TEST_F(FullRun, LeavesTheDriveUntouched) {
   std::printf("hashed %zu files, %llu bytes under %s\n", before.files.size(),
               static_cast<unsigned long long>(before.bytes), Options().drive.c_str());
   ASSERT_GT(before.files.size(), 100u);
-  const DriveChanges changes = Compare(before, record->after, WineOwnFiles());
+  const DriveChanges changes = Compare(before, record->after);
   EXPECT_TRUE(changes.Empty()) << changes.Describe();
 }

@@ -31,8 +31,8 @@ TEST(HotKeys, SkipEndsEachPhaseAtItsNextTick) {
   // Countdown ticks come each second; the skip shows the bare prompt.
   double pressed = run.Skip();
   Span console;
-  ASSERT_TRUE(watch.WaitFor([](const Sample& s) { return s.visible && IsConsole(s.screen.kind); }, 2, pressed,
-                            &console));
+  ASSERT_TRUE(watch.WaitFor([](const Sample& s) { return s.visible && IsConsole(s.screen.kind); },
+                            2, pressed, &console));
   EXPECT_LT(console.first.t - pressed, 1.2);
   Span typing;
   ASSERT_TRUE(watch.WaitForScreen(Kind::Typing, 1, pressed, &typing));
@@ -43,7 +43,8 @@ TEST(HotKeys, SkipEndsEachPhaseAtItsNextTick) {
   Span progress;
   ASSERT_TRUE(watch.WaitForScreen(Kind::Progress, 1, pressed, &progress));
   EXPECT_LT(progress.first.t - pressed, 0.45);
-  EXPECT_EQ(progress.first.screen, (Screen{Kind::Progress, 0, false})) << Describe(progress.first.screen);
+  EXPECT_EQ(progress.first.screen, (Screen{Kind::Progress, 0, false}))
+      << Describe(progress.first.screen);
 
   pressed = run.Skip();
   Span gotcha;
@@ -105,8 +106,13 @@ TEST(HotKeys, FewerModifiersDoNothing) {
   Observer& watch = run.Watch();
   ASSERT_TRUE(BringToFront(run.Window()));
 
-  const std::vector<std::vector<WORD>> modifierSets = {
-      {}, {VK_CONTROL}, {VK_MENU}, {VK_SHIFT}, {VK_CONTROL, VK_MENU}, {VK_CONTROL, VK_SHIFT}, {VK_MENU, VK_SHIFT}};
+  const std::vector<std::vector<WORD>> modifierSets = {{},
+                                                       {VK_CONTROL},
+                                                       {VK_MENU},
+                                                       {VK_SHIFT},
+                                                       {VK_CONTROL, VK_MENU},
+                                                       {VK_CONTROL, VK_SHIFT},
+                                                       {VK_MENU, VK_SHIFT}};
   const double pressed = watch.Now();
   const int shown = watch.Latest().screen.value;
   for (WORD letter : {WORD('N'), WORD('X')}) {
@@ -121,8 +127,10 @@ TEST(HotKeys, FewerModifiersDoNothing) {
   ASSERT_GT(shown, 3);
   Span later;
   ASSERT_TRUE(watch.WaitFor(
-      [shown](const Sample& s) { return s.screen.kind == Kind::Countdown && s.screen.value == shown - 2; }, 3.5,
-      pressed, &later))
+      [shown](const Sample& s) {
+        return s.screen.kind == Kind::Countdown && s.screen.value == shown - 2;
+      },
+      3.5, pressed, &later))
       << "showing " << Describe(watch.Latest().screen);
   for (const Span& span : watch.Spans()) {
     if (span.first.t < pressed) continue;

@@ -19,13 +19,3 @@ bool WaitUntil(double timeoutSeconds, Condition condition) {
     ::Sleep(2);
   }
 }
-
-// Wall-clock seconds since 1970, comparable with strace's -ttt stamps.
-inline double UnixTimeNow() {
-  FILETIME now;
-  ::GetSystemTimeAsFileTime(&now);
-  ULARGE_INTEGER ticks;
-  ticks.LowPart = now.dwLowDateTime;
-  ticks.HighPart = now.dwHighDateTime;
-  return static_cast<double>(ticks.QuadPart) / 1e7 - 11644473600.0;
-}

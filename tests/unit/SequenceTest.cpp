@@ -1,41 +1,15 @@
 // The whole sequence, tick by tick, against a timeline written out here.
 #include <string>
 
+#include "tests/support/ExpectedScreens.h"
 #include "tests/unit/TestFormatDlg.h"
 
 namespace {
 
-const std::string kPrompt = "C:\\WINDOWS>";
-const std::string kWarning =
-    "format c:\n\nWARNING, ALL DATA ON NON-REMOVABLE DISK\nDRIVE C: WILL BE LOST!\n"
-    "Proceed with Format (Y/N)? ";
-
-std::string Countdown(int seconds) {
-  return "Your hard disk will be formatted in " + std::to_string(seconds) +
-         " seconds!\n\nALL DATA WILL BE PERMANTLY LOST!!!\n\n"
-         "If you wish to interrupt this operation, press \"Cancel.\"";
-}
-
-// What the typist has on the line after each pair of ticks.
-std::string Typed(int screen) {
-  static const char* const kLine[] = {
-      "",          "",          "",          "",          "f",        "fot",
-      "fo",        "for",       "form",      "forms",     "form",     "forma",
-      "format",    "format ",   "format c",  "format c;", "format c", "format c:",
-      "format c:", "format c:", "format c:", "format c:", "format c:"};
-  if (screen < 23) return kPrompt + kLine[screen];
-  return kPrompt + kWarning + (screen == 26 ? "y" : "");
-}
-
-std::string Progress(int percent) {
-  std::string field = std::to_string(percent);
-  field.insert(0, 3 - field.size(), ' ');
-  return kPrompt + kWarning + "y\n\nFormatting: " + field + " percent completed.";
-}
-
 std::string WithCursor(std::string text, int tick) { return tick % 2 ? text + "_" : text; }
 
-const std::string kGotcha = "GOTCHA!\n\nI was just kidding!!\n\nDid I fool you?";
+const std::string kPrompt = TypingText(0);
+const std::string kGotcha = GotchaText();
 
 struct Expected {
   int phase;
@@ -45,9 +19,9 @@ struct Expected {
 
 // Tick n of an undisturbed run; tick 1 happens during initialisation.
 Expected ExpectedAfterTick(int n) {
-  if (n <= 14) return {0, n, Countdown(15 - n)};
-  if (n <= 68) return {1, n - 15, WithCursor(Typed((n - 15) / 2), n - 15)};
-  if (n <= 168) return {2, n - 69, WithCursor(Progress(n - 69), n - 69)};
+  if (n <= 14) return {0, n, CountdownText(15 - n)};
+  if (n <= 68) return {1, n - 15, WithCursor(TypingText((n - 15) / 2), n - 15)};
+  if (n <= 168) return {2, n - 69, WithCursor(ProgressText(n - 69), n - 69)};
   return {3, n - 169, kGotcha};
 }
 
@@ -56,12 +30,12 @@ Expected ExpectedAfterTick(int n) {
 TEST_F(DialogTest, FirstTickRunsHiddenDuringInitialisation) {
   EXPECT_EQ(dlg.m_nPhase, 0);
   EXPECT_EQ(dlg.m_nTicks, 1);
-  EXPECT_EQ(dlg.Screen(), Countdown(14));
+  EXPECT_EQ(dlg.Screen(), CountdownText(14));
   EXPECT_EQ(dlg.clicksAtTick, std::vector<int>{1});
   EXPECT_TRUE(dlg.paints.empty()) << "a hidden window must not paint";
   Show();
   ASSERT_EQ(dlg.paints.size(), 1u);
-  EXPECT_EQ(dlg.paints[0].screen, Countdown(14));
+  EXPECT_EQ(dlg.paints[0].screen, CountdownText(14));
 }
 
 TEST_F(DialogTest, UndisturbedRunShowsEveryScreenInOrder) {
@@ -84,7 +58,7 @@ TEST_F(DialogTest, UndisturbedRunShowsEveryScreenInOrder) {
       ASSERT_EQ(painted, 2u);
       EXPECT_EQ(dlg.paints[paintsBefore].screen, "");
       EXPECT_EQ(dlg.paints[paintsBefore].phase, 1);
-      EXPECT_EQ(dlg.paints[paintsBefore].caption, "MS-DOS Prompt");
+      EXPECT_EQ(dlg.paints[paintsBefore].caption, kConsoleCaption);
     } else if (n < 169) {
       ASSERT_EQ(painted, 1u);
     }
@@ -100,7 +74,7 @@ TEST_F(DialogTest, UndisturbedRunShowsEveryScreenInOrder) {
     }
   }
   EXPECT_EQ(dlg.m_arrFiles.GetSize(), 0);
-  EXPECT_EQ(dlg.GetWindowText(), "HA HA HA HA HA HA!");
+  EXPECT_EQ(dlg.GetWindowText(), kGotchaCaption);
 
   std::vector<int> countdownTicks;
   for (int t = 1; t <= 14; ++t) countdownTicks.push_back(t);
@@ -109,7 +83,7 @@ TEST_F(DialogTest, UndisturbedRunShowsEveryScreenInOrder) {
 
 TEST_F(DialogTest, ProgressNeverReachesOneHundred) {
   AdvanceTo(2, 99);
-  EXPECT_EQ(dlg.Screen(), Progress(99) + "_");
+  EXPECT_EQ(dlg.Screen(), ProgressText(99) + "_");
   dlg.Tick();
   EXPECT_EQ(dlg.m_nPhase, 3);
   EXPECT_EQ(dlg.Screen().find("100"), std::string::npos);
@@ -120,7 +94,7 @@ TEST_F(DialogTest, OtherTimerIdentifiersAreNotTicks) {
   for (UINT id : {0u, 1u, 99u, 101u, 0xFFFFu}) {
     dlg.SendMessage(WM_TIMER, id, 0);
     EXPECT_EQ(dlg.m_nTicks, 1) << "timer " << id;
-    EXPECT_EQ(dlg.Screen(), Countdown(14));
+    EXPECT_EQ(dlg.Screen(), CountdownText(14));
   }
   EXPECT_EQ(dlg.clicksAtTick.size(), 1u);
   dlg.SendMessage(WM_TIMER, IDT_SEQUENCE, 0);
@@ -179,8 +153,8 @@ TEST_P(SkipTest, TakesEffectAtTheNextTick) {
 INSTANTIATE_TEST_SUITE_P(EachPhase, SkipTest,
                          ::testing::Values(SkipCase{"CountdownStart", 0, 1, 1, kPrompt, 0},
                                            SkipCase{"CountdownLate", 0, 13, 1, kPrompt, 0},
-                                           SkipCase{"TypingStart", 1, 0, 2, Progress(0), 1},
-                                           SkipCase{"TypingMiddle", 1, 31, 2, Progress(0), 1},
+                                           SkipCase{"TypingStart", 1, 0, 2, ProgressText(0), 1},
+                                           SkipCase{"TypingMiddle", 1, 31, 2, ProgressText(0), 1},
                                            SkipCase{"FormattingStart", 2, 0, 3, kGotcha, 0},
                                            SkipCase{"FormattingEnd", 2, 98, 3, kGotcha, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -215,7 +189,7 @@ TEST_P(RevealTest, GoesStraightToTheGotcha) {
   EXPECT_EQ(dlg.m_nTicks, c.ticks) << "the tick count is left alone";
   EXPECT_TRUE(dlg.m_bSkip) << "a pending skip is left alone";
   EXPECT_EQ(dlg.Screen(), kGotcha);
-  EXPECT_EQ(dlg.GetWindowText(), "HA HA HA HA HA HA!");
+  EXPECT_EQ(dlg.GetWindowText(), kGotchaCaption);
   EXPECT_TRUE(dlg.IsWindowVisible());
 }
 
@@ -233,7 +207,7 @@ TEST_F(DialogTest, RevealDuringCountdownNeverShowsTheConsole) {
   for (const auto& paint : dlg.paints) {
     EXPECT_NE(paint.phase, 1);
     EXPECT_NE(paint.phase, 2);
-    EXPECT_NE(paint.caption, "MS-DOS Prompt");
+    EXPECT_NE(paint.caption, kConsoleCaption);
   }
   EXPECT_EQ(dlg.m_cxConsole, 0) << "the console was never measured";
 }

@@ -1,4 +1,5 @@
 // The command-prompt look and the return to the dialog at the gotcha.
+#include "tests/support/ExpectedScreens.h"
 #include "tests/unit/TestFormatDlg.h"
 
 namespace {
@@ -17,6 +18,10 @@ RECT WorkArea() {
   RECT area;
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   return area;
+}
+
+bool CloseIsGreyed(HWND hWnd) {
+  return ::GetMenuState(::GetSystemMenu(hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
 }
 
 HICON WindowIcon(HWND hWnd, WPARAM kind) {
@@ -43,7 +48,7 @@ TEST_F(DialogTest, ConsoleIsEightyByTwentyFiveCellsCentredOnTheScreen) {
   EXPECT_EQ(window.left, (::GetSystemMetrics(SM_CXSCREEN) - Width(window)) / 2);
   EXPECT_EQ(window.top, (::GetSystemMetrics(SM_CYSCREEN) - Height(window)) / 2);
 
-  EXPECT_EQ(dlg.GetWindowText(), "MS-DOS Prompt");
+  EXPECT_EQ(dlg.GetWindowText(), kConsoleCaption);
   EXPECT_EQ(WindowIcon(dlg.m_hWnd, ICON_BIG), dlg.m_hDosIcon);
   EXPECT_EQ(WindowIcon(dlg.m_hWnd, ICON_SMALL), dlg.m_hDosIcon);
   EXPECT_FALSE(::IsWindowVisible(dlg.m_btnCancel.m_hWnd));
@@ -82,13 +87,13 @@ TEST_P(GotchaViewTest, RestoresTheFirstLayoutCentred) {
   EXPECT_TRUE(::EqualRect(&button, &firstButton))
       << button.left << "," << button.top << " vs " << firstButton.left << "," << firstButton.top;
 
-  EXPECT_EQ(dlg.m_btnCancel.GetWindowText(), "&Whew!");
+  EXPECT_EQ(dlg.m_btnCancel.GetWindowText(), kGotchaButtonLabel);
   EXPECT_TRUE(::IsWindowVisible(dlg.m_btnCancel.m_hWnd));
   EXPECT_TRUE(::IsWindowEnabled(dlg.m_btnCancel.m_hWnd));
   EXPECT_TRUE(::IsWindowVisible(dlg.m_staticIcon.m_hWnd));
   EXPECT_EQ(reinterpret_cast<HICON>(dlg.m_staticIcon.SendMessage(STM_GETICON)), dlg.m_hGotchaIcon);
   EXPECT_EQ(WindowIcon(dlg.m_hWnd, ICON_BIG), dlg.m_hIcon);
-  EXPECT_EQ(dlg.GetWindowText(), "HA HA HA HA HA HA!");
+  EXPECT_EQ(dlg.GetWindowText(), kGotchaCaption);
   EXPECT_TRUE(dlg.IsWindowVisible());
   EXPECT_EQ(::GetFocus(), dlg.m_btnCancel.m_hWnd);
 }
@@ -107,7 +112,7 @@ TEST_F(DialogTest, StartsCentredWithTheStopSignAndTheAppIcon) {
   EXPECT_EQ(window.top, (area.top + area.bottom) / 2 - Height(window) / 2);
   EXPECT_EQ(dlg.m_rcDialog.left, 0) << "taken before the centring";
   EXPECT_FALSE(dlg.IsWindowVisible()) << "shown only after initialisation";
-  EXPECT_EQ(dlg.GetWindowText(), "Disk Utility");
+  EXPECT_EQ(dlg.GetWindowText(), kDialogCaption);
   EXPECT_EQ(dlg.m_btnCancel.GetWindowText(), "Cancel");
   EXPECT_EQ(reinterpret_cast<HICON>(dlg.m_staticIcon.SendMessage(STM_GETICON)),
             ::LoadIconA(nullptr, IDI_HAND));
@@ -116,4 +121,13 @@ TEST_F(DialogTest, StartsCentredWithTheStopSignAndTheAppIcon) {
   EXPECT_NE(dlg.m_hDosIcon, nullptr);
   EXPECT_NE(dlg.m_hGotchaIcon, nullptr);
   EXPECT_EQ(reinterpret_cast<HICON>(dlg.SendMessage(WM_QUERYDRAGICON)), dlg.m_hIcon);
+}
+
+TEST_F(DialogTest, CloseItemIsGreyedUntilTheGotcha) {
+  for (int phase : {0, 1, 2}) {
+    AdvanceTo(phase, 2);
+    EXPECT_TRUE(CloseIsGreyed(dlg.m_hWnd)) << "phase " << phase;
+  }
+  AdvanceTo(3, 0);
+  EXPECT_FALSE(CloseIsGreyed(dlg.m_hWnd));
 }
