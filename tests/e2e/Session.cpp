@@ -19,8 +19,17 @@ const char* NameOf(CloseWay way) {
   return "?";
 }
 
+namespace {
+// The pointer rests in a corner before the program starts: left where an
+// earlier run's button stood, it would make the new button jump at once.
+std::unique_ptr<Observer> ObserverWithPointerParked() {
+  MoveCursor(POINT{0, 0});
+  return std::make_unique<Observer>();
+}
+}  // namespace
+
 Session::Session(const std::vector<std::string>& extraEnvironment)
-    : m_observer(std::make_unique<Observer>()), m_process(Options().program, extraEnvironment) {
+    : m_observer(ObserverWithPointerParked()), m_process(Options().program, extraEnvironment) {
   if (m_process.Started()) m_observer->Start(m_process.ProcessId(), m_process.ThreadId());
 }
 

@@ -2,6 +2,7 @@
 // of acting on it.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
@@ -43,3 +44,16 @@ private:
 // Skips every phase and closes at the gotcha; empty on success, otherwise
 // what went wrong.
 std::string SkippedRun();
+
+// A test that starts the program and waits for its first countdown screen.
+class RunningJoke : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.WaitForFirstScreen(&first));
+  }
+
+  Session run;
+  Observer& watch = run.Watch();
+  Span first;
+};

@@ -15,15 +15,10 @@ bool StayedVisible(const Observer& watch, double from, double to) {
 }
 }  // namespace
 
-class Closing : public ::testing::TestWithParam<CloseWay> {};
+class Closing : public RunningJoke, public ::testing::WithParamInterface<CloseWay> {};
 
 TEST_P(Closing, DoesNothingBeforeTheGotchaAndEndsTheProcessAtIt) {
   const CloseWay way = GetParam();
-  Session run;
-  ASSERT_TRUE(run.Started());
-  Span first;
-  ASSERT_TRUE(run.WaitForFirstScreen(&first));
-  Observer& watch = run.Watch();
 
   // Countdown: the countdown goes on to its next value.
   ASSERT_TRUE(watch.WaitFor([](const Sample& s) { return s.screen.kind == Kind::Countdown; }, 2,

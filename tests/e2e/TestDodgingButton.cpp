@@ -51,11 +51,9 @@ HWND FocusOf(DWORD threadId) {
 }
 }  // namespace
 
-TEST(DodgingButton, EscapesTwoHundredMovesAndClicks) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  Span first;
-  ASSERT_TRUE(run.WaitForFirstScreen(&first));
+class DodgingButton : public RunningJoke {};
+
+TEST_F(DodgingButton, EscapesTwoHundredMovesAndClicks) {
   const HWND window = run.Window();
   const HWND button = ::GetDlgItem(window, kButtonId);
   ASSERT_NE(button, nullptr);

@@ -21,13 +21,9 @@ bool GotchaWithFocus(const Sample& s) {
 }
 }  // namespace
 
-TEST(HotKeys, SkipEndsEachPhaseAtItsNextTick) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  Span first;
-  ASSERT_TRUE(run.WaitForFirstScreen(&first));
-  Observer& watch = run.Watch();
+class HotKeys : public RunningJoke {};
 
+TEST_F(HotKeys, SkipEndsEachPhaseAtItsNextTick) {
   // Countdown ticks come each second; the skip shows the bare prompt.
   double pressed = run.Skip();
   Span console;
@@ -65,12 +61,7 @@ TEST(HotKeys, SkipEndsEachPhaseAtItsNextTick) {
   EXPECT_TRUE(run.Process().WaitForExit(5));
 }
 
-TEST(HotKeys, RevealFromTheCountdownNeverShowsTheConsole) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  Span first;
-  ASSERT_TRUE(run.WaitForFirstScreen(&first));
-  Observer& watch = run.Watch();
+TEST_F(HotKeys, RevealFromTheCountdownNeverShowsTheConsole) {
   const double pressed = run.Reveal();
   Span gotcha;
   ASSERT_TRUE(watch.WaitForScreen(Kind::Gotcha, 1, pressed, &gotcha));
@@ -83,11 +74,7 @@ TEST(HotKeys, RevealFromTheCountdownNeverShowsTheConsole) {
   EXPECT_TRUE(run.Process().WaitForExit(5));
 }
 
-TEST(HotKeys, RevealFromTheConsole) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  ASSERT_TRUE(run.WaitForFirstScreen());
-  Observer& watch = run.Watch();
+TEST_F(HotKeys, RevealFromTheConsole) {
   double pressed = run.Skip();
   ASSERT_TRUE(watch.WaitForScreen(Kind::Typing, 2, pressed));
   pressed = run.Reveal();
@@ -99,11 +86,7 @@ TEST(HotKeys, RevealFromTheConsole) {
   EXPECT_TRUE(run.Process().WaitForExit(5));
 }
 
-TEST(HotKeys, FewerModifiersDoNothing) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  ASSERT_TRUE(run.WaitForFirstScreen());
-  Observer& watch = run.Watch();
+TEST_F(HotKeys, FewerModifiersDoNothing) {
   ASSERT_TRUE(BringToFront(run.Window()));
 
   const std::vector<std::vector<WORD>> modifierSets = {{},

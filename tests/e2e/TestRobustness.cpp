@@ -40,12 +40,9 @@ std::vector<int> CountdownValues(const std::vector<Span>& spans, std::vector<dou
 }
 }  // namespace
 
-TEST(Robustness, InputStormDuringTheCountdown) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  Span first;
-  ASSERT_TRUE(run.WaitForFirstScreen(&first));
-  Observer& watch = run.Watch();
+class Robustness : public RunningJoke {};
+
+TEST_F(Robustness, InputStormDuringTheCountdown) {
   const RECT area = first.first.windowRect;
   ASSERT_TRUE(BringToFront(run.Window()));
 
@@ -125,11 +122,7 @@ TEST(Robustness, InputStormDuringTheCountdown) {
   EXPECT_FALSE(IsCrashCode(run.Process().ExitCode()));
 }
 
-TEST(Robustness, HotKeyStormOnlyMovesForwardAndEndsAtTheGotcha) {
-  Session run;
-  ASSERT_TRUE(run.Started());
-  ASSERT_TRUE(run.WaitForFirstScreen());
-  Observer& watch = run.Watch();
+TEST_F(Robustness, HotKeyStormOnlyMovesForwardAndEndsAtTheGotcha) {
   ASSERT_TRUE(BringToFront(run.Window()));
 
   std::vector<WORD> letters(50, 'N');
@@ -162,7 +155,7 @@ TEST(Robustness, HotKeyStormOnlyMovesForwardAndEndsAtTheGotcha) {
   EXPECT_FALSE(IsCrashCode(run.Process().ExitCode()));
 }
 
-TEST(Robustness, TwentySkippedRunsInARow) {
+TEST(SkippedRuns, TwentyInARow) {
   constexpr int kRuns = 20;
   int failures = 0;
   for (int i = 0; i < kRuns; ++i) {
