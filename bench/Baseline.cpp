@@ -2,8 +2,9 @@
 // painted text and a button needs, written straight on the Windows API.
 // With "click" on its command line it also plays velmora's click each tick,
 // to show what the sound service alone costs.
-#include <mmsystem.h>
 #include <windows.h>
+
+#include <mmsystem.h>
 
 #include <stdio.h>
 #include <string.h>

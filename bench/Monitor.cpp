@@ -8,21 +8,17 @@
 // line on its input before closing the program, so that the caller can take
 // its own readings (Wine leaves private_bytes 0 for other processes). With
 // "start" it only measures the start-up and then ends the program.
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
-namespace {
-LARGE_INTEGER g_frequency;
+#include "bench/Clock.h"
 
-double NowMs() {
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(g_frequency.QuadPart);
-}
+namespace {
 
 struct Search {
   DWORD processId;
@@ -69,7 +65,6 @@ int main(int argc, char** argv) {
             "usage: velmora_monitor \"EXE [ARGS]\" FINAL_CAPTION TIMEOUT_SECONDS [hold|start]\n");
     return 2;
   }
-  ::QueryPerformanceFrequency(&g_frequency);
   const double timeoutMs = 1000.0 * atof(argv[3]);
 
   STARTUPINFOA startup{};

@@ -10,18 +10,9 @@
 // prints one CSV line per tick: pass,tick,at_ms,cost_ms,phase_before,phase_after,read
 #include <stdio.h>
 
+#include "bench/Clock.h"
 #include "dialog/FormatDlg.h"
 #include "framework/MessageHandlers.h"
-
-namespace {
-LARGE_INTEGER g_frequency;
-
-double NowMs() {
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(g_frequency.QuadPart);
-}
-}  // namespace
 
 class CBenchDlg : public CFormatDlg {
 public:
@@ -93,7 +84,6 @@ BEGIN_MESSAGE_MAP(CBenchDlg, CFormatDlg)
 END_MESSAGE_MAP()
 
 int main() {
-  ::QueryPerformanceFrequency(&g_frequency);
   printf("pass,tick,at_ms,cost_ms,phase_before,phase_after,read\n");
   {
     CBenchDlg live("live", TRUE);
