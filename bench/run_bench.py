@@ -238,8 +238,6 @@ def report(args, started, baseline, clicking, velmora, runs, load_before, load_a
                                "live")
     results["read warm"] = row("formatting with the file read, warm",
                                tick_rows(runs, "warm", reading), "driven", 10.0)
-    row("countdown, the click left out (for comparison)",
-        tick_rows(runs, "silent", steady["countdown (1 s ticks)"]), "driven")
     row("countdown to console (window change)",
         tick_rows(runs, "warm", lambda r: r["phase_before"] == 0 and r["phase_after"] == 1),
         "driven")

@@ -53,7 +53,7 @@ protected:
   void PaintConsoleLook(CDC& dc);
 
   // Stops any click still playing and starts the next one.
-  virtual void PlayClick();
+  void PlayClick();
   // Repaints the whole client area now, without erasing it first.
   void RepaintNow();
 

@@ -52,20 +52,16 @@ BOOL CDialog::CreateHidden() {
 INT_PTR CDialog::DoModal() {
   if (!CreateHidden()) return -1;
   ShowWindow(SW_SHOW);
-  while (m_bContinueModal && PumpMessage(TRUE)) {
+  while (m_bContinueModal && PumpMessage()) {
   }
   if (m_hWnd) ::DestroyWindow(m_hWnd);
   return m_nModalResult;
 }
 
-BOOL CDialog::PumpMessage(BOOL bWait) {
+BOOL CDialog::PumpMessage() {
   MSG msg;
-  if (bWait) {
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
-      return FALSE;
-    }
-  } else if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
     return FALSE;
   }
   if (!RouteMessage(&msg)) {

@@ -20,12 +20,6 @@ public:
   // Creates the window hidden, initialises it, centres it, shows it and runs
   // the modal loop until OnOK or OnCancel ends it.
   virtual INT_PTR DoModal();
-  // The first half of DoModal: the initialised, centred, still hidden window.
-  BOOL CreateHidden();
-  // Takes one queued message (waiting for one if asked) and dispatches it;
-  // FALSE when there was none or the queue is quitting.
-  BOOL PumpMessage(BOOL bWait);
-  BOOL ContinueModal() const { return m_bContinueModal; }
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
   void EndDialog(int nResult);
@@ -40,6 +34,10 @@ protected:
   DECLARE_MESSAGE_MAP()
 
 private:
+  // The first half of DoModal: the initialised, centred, still hidden window.
+  BOOL CreateHidden();
+  // Waits for one queued message and dispatches it; FALSE when quitting.
+  BOOL PumpMessage();
   static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
   // Routes a message to the dialog's PreTranslateMessage when it is for the
   // dialog or one of its controls.

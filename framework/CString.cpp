@@ -105,7 +105,3 @@ bool CString::Reserve(size_t capacity) {
   m_nCapacity = grown;
   return true;
 }
-
-bool operator==(const CString& left, const char* right) {
-  return strcmp(left, right ? right : "") == 0;
-}

@@ -35,6 +35,3 @@ private:
   size_t m_nLength = 0;
   size_t m_nCapacity = 0;
 };
-
-bool operator==(const CString& left, const char* right);
-inline bool operator!=(const CString& left, const char* right) { return !(left == right); }

@@ -135,12 +135,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
   ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
 }
 
-CString CWnd::GetWindowText() const {
-  char buffer[256];
-  const int length = ::GetWindowTextA(m_hWnd, buffer, sizeof buffer);
-  return CString(buffer, length);
-}
-
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
   return reinterpret_cast<HICON>(
       SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));

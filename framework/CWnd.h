@@ -38,7 +38,6 @@ public:
   // Windows and placement.
   BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
   BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-  BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -62,7 +61,6 @@ public:
 
   // Text, icons, focus, menus.
   void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
-  CString GetWindowText() const;
   HICON SetIcon(HICON hIcon, BOOL bBigIcon);
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
   HMENU GetSystemMenu(BOOL bRevert) const { return ::GetSystemMenu(m_hWnd, bRevert); }

@@ -1,0 +1,205 @@
+// Plays short scripts of timer ticks and hot-key commands on the real dialog,
+// run modally, and writes down every screen and every change of the window's
+// state. The transcript must match a reviewed golden file; VELMORA_RECORD=1
+// writes the golden files anew for review instead.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "dialog/FormatDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+std::string Quoted(const char* text) {
+  std::string out = "\"";
+  for (; *text; ++text) out += *text == '\n' ? std::string("\\n") : std::string(1, *text);
+  return out + "\"";
+}
+
+std::string Text(HWND window) {
+  char text[256] = "";
+  ::GetWindowTextA(window, text, sizeof text);
+  return Quoted(text);
+}
+
+std::string IconName(HICON icon) {
+  const HINSTANCE self = ::GetModuleHandleA(nullptr);
+  const struct {
+    HICON icon;
+    const char* name;
+  } kKnown[] = {{::LoadIconA(self, MAKEINTRESOURCEA(IDR_MAINFRAME)), "drive"},
+                {::LoadIconA(self, MAKEINTRESOURCEA(IDI_DOS_PROMPT)), "prompt"},
+                {::LoadIconA(self, MAKEINTRESOURCEA(IDI_GOTCHA)), "smiley"},
+                {::LoadIconA(nullptr, IDI_HAND), "stop"}};
+  for (const auto& known : kKnown) {
+    if (icon == known.icon) return known.name;
+  }
+  return icon ? "unknown" : "none";
+}
+
+// Visibility, then the window rectangle: on the screen for a top-level
+// window, in the parent's client area for a control.
+std::string Place(HWND window) {
+  RECT rect;
+  ::GetWindowRect(window, &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  std::ostringstream out;
+  out << (::IsWindowVisible(window) ? "shown" : "hidden") << " at " << rect.left << "," << rect.top
+      << " size " << rect.right - rect.left << "x" << rect.bottom - rect.top;
+  return out.str();
+}
+
+// The client area, and for the console also counted in character cells.
+std::string ClientSize(HWND window, bool console) {
+  RECT client;
+  ::GetClientRect(window, &client);
+  HDC dc = ::GetDC(window);
+  HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(OEM_FIXED_FONT));
+  SIZE cell;
+  ::GetTextExtentPoint32A(dc, "M", 1, &cell);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  std::ostringstream out;
+  out << "client " << client.right << "x" << client.bottom;
+  if (console)
+    out << " = " << (client.right - 2) / cell.cx << "x" << (client.bottom - 2) / cell.cy
+        << " cells + 2";
+  return out.str();
+}
+
+class CScriptedDlg : public CFormatDlg {
+public:
+  explicit CScriptedDlg(const std::string& script) : m_script(script) {}
+  std::ostringstream transcript;
+
+protected:
+  BOOL OnInitDialog() override {
+    const BOOL result = CFormatDlg::OnInitDialog();
+    Note("init");
+    ::PostMessageA(m_hWnd, WM_APP, 0, 0);  // the script runs once the dialog shows
+    return result;
+  }
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_PAINT) ++m_nPaints;
+    if (message == WM_TIMER && wParam == IDT_SEQUENCE && m_bScriptDone) ++m_nLateTicks;
+    if (message != WM_APP) return CFormatDlg::WindowProc(message, wParam, lParam);
+    UpdateWindow();
+    Note("shown");
+    RunScript();
+    return 0;
+  }
+
+private:
+  // Tokens: t a tick, o a timer message of another timer, n the skip
+  // command, x the reveal command; a count before a token repeats it.
+  void RunScript() {
+    std::istringstream tokens(m_script);
+    std::string token;
+    while (tokens >> token) {
+      const int count = token.size() > 1 ? atoi(token.c_str()) : 1;
+      for (int i = 0; i < count; ++i) {
+        switch (token.back()) {
+          case 't':
+            SendMessage(WM_TIMER, IDT_SEQUENCE);
+            break;
+          case 'o':
+            SendMessage(WM_TIMER, IDT_SEQUENCE + 1);
+            break;
+          case 'n':
+            SendMessage(WM_COMMAND, ID_SKIP_PHASE);
+            break;
+          case 'x':
+            SendMessage(WM_COMMAND, ID_REVEAL_NOW);
+            break;
+        }
+        Note(std::string(1, token.back()));
+      }
+    }
+    // A stopped timer sends nothing more; a running one would within 0.5 s.
+    m_bScriptDone = TRUE;
+    for (const DWORD end = ::GetTickCount() + 500; ::GetTickCount() < end;) {
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      MSG msg;
+      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+    transcript << "timer messages in the next 0.5 s: " << m_nLateTicks << "\n";
+    EndDialog(IDOK);
+  }
+
+  // One line per step; the window's state only when it changed.
+  void Note(const std::string& step) {
+    transcript << step << " -> phase " << m_nPhase << " tick " << m_nTicks << " files "
+               << m_arrFiles.GetSize() << " paints " << m_nPaints << " " << Quoted(m_strScreen)
+               << "\n";
+    m_nPaints = 0;
+    const HMENU menu = GetSystemMenu(FALSE);
+    const HWND focus = ::GetFocus();
+    std::ostringstream state;
+    state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " "
+          << ClientSize(m_hWnd, m_nPhase == PHASE_TYPING || m_nPhase == PHASE_FORMATTING)
+          << " icons " << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_BIG)))
+          << "/" << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_SMALL)))
+          << " close " << (::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey" : "on")
+          << " focus "
+          << (focus == m_hWnd               ? "dialog"
+              : focus == m_btnCancel.m_hWnd ? "button"
+                                            : "elsewhere")
+          << "\n  button " << Text(m_btnCancel) << " " << Place(m_btnCancel)
+          << (::IsWindowEnabled(m_btnCancel) ? " enabled" : " disabled")
+          << (m_btnCancel.m_bTamed ? " tamed" : " untamed") << "\n  picture "
+          << IconName(reinterpret_cast<HICON>(m_staticIcon.SendMessage(STM_GETICON))) << " "
+          << Place(m_staticIcon) << "\n";
+    if (state.str() != m_strLastState) transcript << state.str();
+    m_strLastState = state.str();
+  }
+
+  std::string m_script;
+  std::string m_strLastState;
+  int m_nPaints = 0;
+  int m_nLateTicks = 0;
+  BOOL m_bScriptDone = FALSE;
+};
+
+struct Script {
+  const char* name;
+  const char* steps;
+};
+
+class TranscriptTest : public ::testing::TestWithParam<Script> {};
+
+TEST_P(TranscriptTest, MatchesTheReviewedGolden) {
+  CScriptedDlg dlg(GetParam().steps);
+  dlg.DoModal();
+  const std::string path = std::string(VELMORA_GOLDEN_DIR "/") + GetParam().name + ".txt";
+  if (getenv("VELMORA_RECORD")) {
+    std::ofstream(path, std::ios::binary) << dlg.transcript.str();
+    GTEST_SKIP() << "recorded " << path << " for review";
+  }
+  std::ifstream golden(path, std::ios::binary);
+  ASSERT_TRUE(golden) << "no golden file " << path << " (record it with VELMORA_RECORD=1)";
+  std::istringstream actual(dlg.transcript.str());
+  std::string want, got;
+  for (int line = 1;; ++line) {
+    const bool more = static_cast<bool>(std::getline(golden, want));
+    if (!std::getline(actual, got) && !more) break;
+    ASSERT_EQ(want, got) << path << ":" << line;
+    want.clear();
+    got.clear();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, TranscriptTest,
+                         ::testing::Values(Script{"undisturbed", "170t"},
+                                           Script{"skip_each_phase", "2t n t n t n t n t"},
+                                           Script{"reveal_in_countdown", "2t x t"},
+                                           Script{"reveal_in_typing", "14t 4t x"},
+                                           Script{"reveal_in_formatting", "n t n t 3t x x"},
+                                           Script{"other_timers", "o t o x"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
