@@ -1,7 +1,7 @@
 // Plays short scripts of timer ticks and hot-key commands on the real dialog,
 // run modally, and writes down every screen and every change of the window's
 // state. The transcript must match a reviewed golden file; VELMORA_RECORD=1
-// writes the golden files anew for review instead.
+// writes the golden files anew first, for review.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -176,20 +176,15 @@ TEST_P(TranscriptTest, MatchesTheReviewedGolden) {
   CScriptedDlg dlg(GetParam().steps);
   dlg.DoModal();
   const std::string path = std::string(VELMORA_GOLDEN_DIR "/") + GetParam().name + ".txt";
-  if (getenv("VELMORA_RECORD")) {
-    std::ofstream(path, std::ios::binary) << dlg.transcript.str();
-    GTEST_SKIP() << "recorded " << path << " for review";
-  }
-  std::ifstream golden(path, std::ios::binary);
-  ASSERT_TRUE(golden) << "no golden file " << path << " (record it with VELMORA_RECORD=1)";
-  std::istringstream actual(dlg.transcript.str());
-  std::string want, got;
-  for (int line = 1;; ++line) {
-    const bool more = static_cast<bool>(std::getline(golden, want));
-    if (!std::getline(actual, got) && !more) break;
-    ASSERT_EQ(want, got) << path << ":" << line;
-    want.clear();
-    got.clear();
+  if (getenv("VELMORA_RECORD")) std::ofstream(path, std::ios::binary) << dlg.transcript.str();
+  std::ostringstream golden;
+  golden << std::ifstream(path, std::ios::binary).rdbuf();
+  std::istringstream want(golden.str()), got(dlg.transcript.str());
+  for (int line = 1; want.good() || got.good(); ++line) {
+    std::string wanted, actual;
+    std::getline(want, wanted);
+    std::getline(got, actual);
+    ASSERT_EQ(wanted, actual) << path << " line " << line;
   }
 }
 
