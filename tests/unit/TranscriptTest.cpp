@@ -41,33 +41,17 @@ std::string IconName(HICON icon) {
   return icon ? "unknown" : "none";
 }
 
-// Visibility, then the window rectangle: on the screen for a top-level
-// window, in the parent's client area for a control.
+// Visibility, the window rectangle (on the screen for a top-level window, in
+// the parent's client area for a control) and the client area's size.
 std::string Place(HWND window) {
-  RECT rect;
+  RECT rect, client;
   ::GetWindowRect(window, &rect);
   ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  ::GetClientRect(window, &client);
   std::ostringstream out;
   out << (::IsWindowVisible(window) ? "shown" : "hidden") << " at " << rect.left << "," << rect.top
-      << " size " << rect.right - rect.left << "x" << rect.bottom - rect.top;
-  return out.str();
-}
-
-// The client area, and for the console also counted in character cells.
-std::string ClientSize(HWND window, bool console) {
-  RECT client;
-  ::GetClientRect(window, &client);
-  HDC dc = ::GetDC(window);
-  HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(OEM_FIXED_FONT));
-  SIZE cell;
-  ::GetTextExtentPoint32A(dc, "M", 1, &cell);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(window, dc);
-  std::ostringstream out;
-  out << "client " << client.right << "x" << client.bottom;
-  if (console)
-    out << " = " << (client.right - 2) / cell.cx << "x" << (client.bottom - 2) / cell.cy
-        << " cells + 2";
+      << " size " << rect.right - rect.left << "x" << rect.bottom - rect.top << " client "
+      << client.right << "x" << client.bottom;
   return out.str();
 }
 
@@ -98,24 +82,19 @@ private:
   // Tokens: t a tick, o a timer message of another timer, n the skip
   // command, x the reveal command; a count before a token repeats it.
   void RunScript() {
+    const struct {
+      char token;
+      UINT message;
+      WPARAM wParam;
+    } kSteps[] = {{'t', WM_TIMER, IDT_SEQUENCE},
+                  {'o', WM_TIMER, IDT_SEQUENCE + 1},
+                  {'n', WM_COMMAND, ID_SKIP_PHASE},
+                  {'x', WM_COMMAND, ID_REVEAL_NOW}};
     std::istringstream tokens(m_script);
-    std::string token;
-    while (tokens >> token) {
-      const int count = token.size() > 1 ? atoi(token.c_str()) : 1;
-      for (int i = 0; i < count; ++i) {
-        switch (token.back()) {
-          case 't':
-            SendMessage(WM_TIMER, IDT_SEQUENCE);
-            break;
-          case 'o':
-            SendMessage(WM_TIMER, IDT_SEQUENCE + 1);
-            break;
-          case 'n':
-            SendMessage(WM_COMMAND, ID_SKIP_PHASE);
-            break;
-          case 'x':
-            SendMessage(WM_COMMAND, ID_REVEAL_NOW);
-            break;
+    for (std::string token; tokens >> token;) {
+      for (int i = token.size() > 1 ? atoi(token.c_str()) : 1; i > 0; --i) {
+        for (const auto& step : kSteps) {
+          if (step.token == token.back()) SendMessage(step.message, step.wParam);
         }
         Note(std::string(1, token.back()));
       }
@@ -140,12 +119,10 @@ private:
     const HMENU menu = GetSystemMenu(FALSE);
     const HWND focus = ::GetFocus();
     std::ostringstream state;
-    state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " "
-          << ClientSize(m_hWnd, m_nPhase == PHASE_TYPING || m_nPhase == PHASE_FORMATTING)
-          << " icons " << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_BIG)))
-          << "/" << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_SMALL)))
-          << " close " << (::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey" : "on")
-          << " focus "
+    state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " icons "
+          << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_BIG))) << "/"
+          << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_SMALL))) << " close "
+          << (::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey" : "on") << " focus "
           << (focus == m_hWnd               ? "dialog"
               : focus == m_btnCancel.m_hWnd ? "button"
                                             : "elsewhere")
