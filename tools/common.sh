@@ -70,6 +70,19 @@ velmora_configure() {
   cmake --preset "$1" >/dev/null
 }
 
+# Builds the program to run and sets VELMORA_EXE: the release build, or its
+# 64-bit twin where 32-bit code cannot run (see velmora_choose_arch).
+velmora_build_program() {
+  local preset=release
+  VELMORA_EXE=build/release/velmora.exe
+  if [ "$VELMORA_TEST_PRESET" != test ]; then
+    preset=test-x64
+    VELMORA_EXE=build/test-x64/velmora.exe
+  fi
+  velmora_configure "$preset"
+  cmake --build --preset "$preset" --target velmora -j"$(nproc)"
+}
+
 # Starts Xvfb when there is no usable display.
 velmora_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
