@@ -1,5 +1,4 @@
-// Drives the real velmora.exe as a person would, with real keys and a real
-// pointer, and holds what it shows and plays against recorded evidence.
+// Drives the real velmora.exe as a person would and holds what it shows against evidence.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,9 +19,8 @@ inline double Now() { return ::GetTickCount() / 1000.0; }
 
 template <typename Condition>
 bool WaitUntil(double seconds, Condition done) {
-  for (const double end = Now() + seconds; !done(); ::Sleep(2)) {
+  for (const double end = Now() + seconds; !done(); ::Sleep(2))
     if (Now() > end) return false;
-  }
   return true;
 }
 
@@ -30,6 +28,11 @@ inline RECT RectOf(HWND window) {
   RECT rect{};
   ::GetWindowRect(window, &rect);
   return rect;
+}
+
+inline std::string TextOf(HWND window) {
+  char text[64] = {};
+  return ::GetWindowTextA(window, text, sizeof text) ? text : "";
 }
 
 inline POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -64,11 +67,10 @@ struct Joke {
     ::SetCursorPos(0, 0);  // where the button will stand it would make it jump
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string command = Env("VELMORA_EXE");
-    ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, 0, 0, nullptr, nullptr, &startup,
-                     &run);
+    std::string exe = Env("VELMORA_EXE");
+    ::CreateProcessA(nullptr, &exe[0], nullptr, nullptr, 0, 0, nullptr, nullptr, &startup, &run);
     WaitUntil(
-        20, [this] { return ::IsWindowVisible(window = ::FindWindowA("#32770", kDialogCaption)); });
+        20, [this] { return ::IsWindowVisible(window = ::FindWindowA(nullptr, kDialogCaption)); });
   }
   ~Joke() {
     ::TerminateProcess(run.hProcess, 1);  // if it still runs
@@ -77,30 +79,20 @@ struct Joke {
     ::CloseHandle(run.hThread);
   }
 
-  bool WaitForExit(double seconds) const {
-    return ::WaitForSingleObject(run.hProcess, static_cast<DWORD>(seconds * 1000)) == 0;
-  }
+  bool WaitForExit(DWORD ms) const { return !::WaitForSingleObject(run.hProcess, ms); }
   HWND Button() const { return ::GetDlgItem(window, 1000); }
   HWND Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    ::GetGUIThreadInfo(run.dwThreadId, &info);
-    return info.hwndFocus;
-  }
-  std::string Caption() const {
-    char text[64] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
+    return ::GetGUIThreadInfo(run.dwThreadId, &info) ? info.hwndFocus : nullptr;
   }
 
   // Presses the keys in order and lets them go in reverse.
-  void Press(std::vector<WORD> keys) const {
+  void Press(const std::vector<WORD>& keys) const {
     ::SetForegroundWindow(window);
     std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
-    for (size_t i = 0; i < inputs.size(); ++i) {
-      if (i == keys.size()) std::reverse(keys.begin(), keys.end());
-      inputs[i].ki = {keys[i % keys.size()], 0, i < keys.size() ? 0ul : KEYEVENTF_KEYUP, 0, 0};
-    }
+    for (size_t i = 0, n = keys.size(); i < 2 * n; ++i)
+      inputs[i].ki = {keys[i < n ? i : 2 * n - 1 - i], 0, i < n ? 0ul : KEYEVENTF_KEYUP, 0, 0};
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   }
 
@@ -130,14 +122,14 @@ struct Joke {
   std::string Settled(const char* caption, const std::vector<std::string>& unlike = {}) const {
     std::string last;
     double since = 0;
-    const bool settled = WaitUntil(5, [&] {
-      std::string image = Caption() == caption ? Image() : "";
+    const auto settled = [&] {
+      std::string image = TextOf(window) == caption ? Image() : "";
       if (std::count(unlike.begin(), unlike.end(), image)) image.clear();
       if (image != last) since = Now();
       last = image;
       return !image.empty() && Now() - since >= 0.1;
-    });
-    return settled ? last : "";
+    };
+    return WaitUntil(5, settled) ? last : "";
   }
 
   PROCESS_INFORMATION run{};
@@ -157,14 +149,12 @@ inline int CountClicks() {
   return clicks;
 }
 
-// Leaves the moment's name in Wine's file trace.
 inline void Mark(const char* moment) { ::GetFileAttributesA(moment); }
 constexpr char kConsoleMoment[] = "velmora-e2e-console-showed";
-constexpr char kGotchaMoment[] = "velmora-e2e-gotcha-showed";
 
-// The system directory's files the program opened before the gotcha, with a
-// letter per open: E before the console showed, F after, W if to write.
-// What every Wine program opens at its start, as the driver did, is left out.
+// The system directory's files the program opened, a letter per open: E before
+// the console showed (Mark leaves that moment in Wine's file trace), F after,
+// W if to write. Left out: what every Wine program opens at its start, as the driver did.
 inline std::map<std::string, std::string> SystemFileOpens(DWORD programId) {
   std::istringstream trace(ReadWhole(Env("E2E_TRACE")));
   EXPECT_FALSE(trace.str().empty()) << "no Wine file trace (WINEDEBUG=+pid,+file) in E2E_TRACE";
@@ -172,7 +162,7 @@ inline std::map<std::string, std::string> SystemFileOpens(DWORD programId) {
       R"(^(\w+):\w+:trace:file:CreateFileW L"C:\\\\windows\\\\system32\\\\([^"\\]+)\" (.*))");
   std::map<std::string, std::string> opens, driverOpens;
   std::string moment = "E";
-  for (std::string line; std::getline(trace, line) && line.find(kGotchaMoment) == line.npos;) {
+  for (std::string line; std::getline(trace, line);) {
     std::smatch open;
     if (line.find(kConsoleMoment) != line.npos) moment = "F";
     if (!std::regex_search(line, open, call)) continue;
