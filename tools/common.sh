@@ -6,9 +6,14 @@ export WINEPREFIX=${VELMORA_WINEPREFIX:-$VELMORA_ROOT/build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko: they cannot be downloaded here and the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine sees one chosen host font and nothing else, so that every machine
+# draws the same pictures (see tools/wine-fonts.conf and docs/wine.md).
+export FONTCONFIG_FILE=$VELMORA_ROOT/tools/wine-fonts.conf
 
-VELMORA_PACKAGES=(cmake clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
-  python3 wine wine32:i386 wine64 xvfb xdotool)
+# Only what is listed here is installed (no recommended packages), so the list
+# names everything, down to the build program and the fonts.
+VELMORA_PACKAGES=(cmake ninja-build clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  googletest python3 wine wine32:i386 wine64 fonts-wine fonts-dejavu-core xvfb xdotool)
 VELMORA_STARTED_PIDS=()
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
@@ -55,6 +60,16 @@ velmora_choose_arch() {
 
 wine() { "$VELMORA_WINE" "$@"; }
 
+# Configures a preset; a build directory left by another generator (before
+# the presets chose Ninja) is cleared first, or CMake refuses it.
+velmora_configure() {
+  local dir=$VELMORA_ROOT/build/$1
+  if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+  fi
+  cmake --preset "$1" >/dev/null
+}
+
 # Starts Xvfb when there is no usable display.
 velmora_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
@@ -73,9 +88,12 @@ velmora_ensure_display() {
 }
 
 # Creates the Wine prefix once: a virtual desktop for every program (windows
-# get frames and close at once) and no crash dialogs.
+# get frames and close at once), no crash dialogs, and Wine's own fonts. Wine
+# reads its fonts only from the prefix's Fonts folder; without them captions
+# show "r" for the close box and "MS Sans Serif" becomes some other font.
 velmora_ensure_prefix() {
-  if [ -f "$WINEPREFIX/.velmora-ready" ]; then return 0; fi
+  local ready=$WINEPREFIX/.velmora-ready-wine-fonts
+  if [ -f "$ready" ]; then return 0; fi
   velmora_log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -84,7 +102,8 @@ velmora_ensure_prefix() {
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.velmora-ready"
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  touch "$ready"
 }
 
 # A persistent wineserver spares every test process the server's start-up.
