@@ -118,10 +118,11 @@ struct Joke {
     return rows > 0 ? bmp : "";
   }
 
-  // The first image under this caption, none of `unlike`, that stays 100 ms.
-  std::string Settled(const char* caption, const std::vector<std::string>& unlike = {}) const {
+  // The first image under this caption, none of `unlike`, to stay 100 ms; it showed at *shownAt.
+  std::string Settled(const char* caption, const std::vector<std::string>& unlike = {},
+                      double* shownAt = nullptr) const {
     std::string last;
-    double since = 0;
+    double unused = 0, &since = shownAt ? *shownAt : unused;
     const auto settled = [&] {
       std::string image = TextOf(window) == caption ? Image() : "";
       if (std::count(unlike.begin(), unlike.end(), image)) image.clear();

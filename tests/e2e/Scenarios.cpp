@@ -103,9 +103,8 @@ TEST(FullRun, Undisturbed) {
   std::vector<double> shown;  // when each countdown screen showed, then the console
   std::string screen;
   for (int seconds = 14; seconds >= 1; --seconds) {
-    screen = joke.Settled(kDialogCaption, {screen});
+    screen = joke.Settled(kDialogCaption, {screen}, &shown.emplace_back());
     ASSERT_FALSE(screen.empty()) << "no countdown screen for " << seconds;
-    shown.push_back(Now() - 0.1);  // it has stayed for 100 ms
   }
   ASSERT_TRUE(WaitUntil(3, [&] { return TextOf(joke.window) == kConsoleCaption; }));
   shown.push_back(Now());
