@@ -59,7 +59,9 @@ inline void ExpectLook(const std::string& name, const std::string& image) {
   ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
   const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
   if (!Env("VELMORA_RECORD").empty()) std::ofstream(path, std::ios::binary) << image;
-  EXPECT_TRUE(ReadWhole(path) == image) << "the " << name << " screen differs from " << path;
+  const bool same = ReadWhole(path) == image;
+  if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
+  EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
 }
 
 struct Joke {

@@ -19,8 +19,7 @@ void Try(const Joke& joke, const std::string& way) {
     joke.Press({modifiers[(i + 1) % 3], modifiers[(i + 2) % 3], i < 3 ? WORD{'N'} : WORD{'X'}});
 }
 
-// A way, whether it ends the program at the gotcha, and the phase where
-// Ctrl+Alt+Shift+X takes the place of Ctrl+Alt+Shift+N (3: none).
+// A way, whether it closes at the gotcha, and the phase that kReveal ends, not kSkip (3: none).
 using Attempt = std::tuple<const char*, bool, int>;
 const Attempt kAttempts[] = {{"Enter", true, 3},  {"Esc", true, 3},
                              {"AltF4", true, 1},  {"CloseBox", true, 2},
