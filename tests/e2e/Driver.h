@@ -37,13 +37,13 @@ inline std::string TextOf(HWND window) {
 
 inline POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-// Parks the pointer in the corner afterwards, away from any window.
-inline void Click(POINT at) {
-  ::SetCursorPos(at.x, at.y);
-  INPUT click[2] = {{INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+// Moves the pointer there in two steps, as a mouse does (one leap from afar is now and then
+// lost); a click then leaves it in the corner, away from any window.
+inline void Pointer(POINT at, bool click) {
+  for (LONG back : {1, 0}) ::SetCursorPos(at.x - back, at.y);
+  INPUT press[2] = {{INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
                     {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
-  ::SendInput(2, click, sizeof(INPUT));
-  ::SetCursorPos(0, 0);
+  if (click && ::SendInput(2, press, sizeof(INPUT))) ::SetCursorPos(0, 0);
 }
 
 // Only the size it has now: each read of Wine's file trace adds lines to it.

@@ -12,8 +12,8 @@ void Try(const Joke& joke, const std::string& way) {
   if (way == "Esc") joke.Press({VK_ESCAPE});
   if (way == "AltF4") joke.Press({VK_MENU, VK_F4});
   if (way == "CloseBox")
-    Click({RectOf(joke.window).right - box, RectOf(joke.window).top + box / 2});
-  if (way == "Button") Click(CentreOf(RectOf(joke.Button())));
+    Pointer({RectOf(joke.window).right - box, RectOf(joke.window).top + box / 2}, true);
+  if (way == "Button") Pointer(CentreOf(RectOf(joke.Button())), true);
   const WORD modifiers[] = {VK_CONTROL, VK_MENU, VK_SHIFT};
   for (int i = 0; way == "FewerModifiers" && i < 6; ++i)  // each letter without one of the three
     joke.Press({modifiers[(i + 1) % 3], modifiers[(i + 2) % 3], i < 3 ? WORD{'N'} : WORD{'X'}});
@@ -73,8 +73,7 @@ TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   for (int attempt = 0; attempt < 40; ++attempt) {
     RECT now = RectOf(button);
     const RECT before = now;
-    if (attempt % 4 == 0) ::SetCursorPos(CentreOf(before).x, CentreOf(before).y);
-    if (attempt % 4 == 1) Click(CentreOf(before));
+    if (attempt % 4 < 2) Pointer(CentreOf(before), attempt % 4 == 1);
     if (attempt % 4 > 1)
       ::PostMessageA(button, attempt % 2 ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 0, 0);
     ASSERT_TRUE(WaitUntil(2, [&] { return !::EqualRect(&(now = RectOf(button)), &before); }))
@@ -91,7 +90,7 @@ TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   EXPECT_TRUE(::EqualRect(&tamed, &first)) << "not back in its first place";
   EXPECT_EQ(joke.Focus(), button);
   EXPECT_EQ(TextOf(button), "&Whew!");
-  Click(CentreOf(tamed));
+  Pointer(CentreOf(tamed), true);
   EXPECT_TRUE(joke.WaitForExit(5000)) << "a click on the tamed button did not end the program";
 }
 
