@@ -111,6 +111,7 @@ TEST(FullRun, Undisturbed) {
   for (size_t i = 2; i < shown.size(); ++i) EXPECT_NEAR(shown[i] - shown[i - 1], 1.0, 0.1) << i;
   ASSERT_TRUE(WaitUntil(40, [&] { return TextOf(joke.window) == kGotchaCaption; }));
   EXPECT_NEAR(Now() - shown.back(), 30.8, 3.08) << "seconds from the console to the gotcha";
+  ExpectLook("gotcha", joke.Settled(kGotchaCaption));  // and shown before Enter can reach it
   joke.Press({VK_RETURN});
   EXPECT_TRUE(joke.WaitForExit(5000));
   EXPECT_EQ(CountClicks(), 14) << "clicks in all";
