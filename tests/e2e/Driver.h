@@ -1,0 +1,180 @@
+// Drives the real velmora.exe as a person would and holds what it shows against evidence.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+
+constexpr char kDialogCaption[] = "Disk Utility";
+constexpr char kConsoleCaption[] = "MS-DOS Prompt";
+constexpr char kGotchaCaption[] = "HA HA HA HA HA HA!";
+
+inline std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
+inline double Now() { return ::GetTickCount() / 1000.0; }
+
+template <typename Condition>
+bool WaitUntil(double seconds, Condition done) {
+  for (const double end = Now() + seconds; !done(); ::Sleep(2))
+    if (Now() > end) return false;
+  return true;
+}
+
+inline RECT RectOf(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
+inline std::string TextOf(HWND window) {
+  char text[64] = {};
+  return ::GetWindowTextA(window, text, sizeof text) ? text : "";
+}
+
+inline POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// Moves the pointer there in two steps, as a mouse does (one leap from afar is now and then
+// lost); a click then leaves it in the corner, away from any window.
+inline void Pointer(POINT at, bool click) {
+  for (LONG back : {1, 0}) ::SetCursorPos(at.x - back, at.y);
+  INPUT press[2] = {{INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                    {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
+  if (click && ::SendInput(2, press, sizeof(INPUT))) ::SetCursorPos(0, 0);
+}
+
+// Only the size it has now: each read of Wine's file trace adds lines to it.
+inline std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::string text(in ? static_cast<size_t>(in.tellg()) : 0, '\0');
+  in.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size()));
+  return text;
+}
+
+// Against reference/NAME.bmp; VELMORA_RECORD=1 writes it anew, to be reviewed.
+inline void ExpectLook(const std::string& name, const std::string& image) {
+  ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
+  const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
+  if (!Env("VELMORA_RECORD").empty()) std::ofstream(path, std::ios::binary) << image;
+  const bool same = ReadWhole(path) == image;
+  if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
+  EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
+}
+
+struct Joke {
+  Joke() {
+    ::SetCursorPos(0, 0);  // where the button will stand it would make it jump
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string exe = Env("VELMORA_EXE");
+    ::CreateProcessA(nullptr, &exe[0], nullptr, nullptr, 0, 0, nullptr, nullptr, &startup, &run);
+    WaitUntil(
+        20, [this] { return ::IsWindowVisible(window = ::FindWindowA(nullptr, kDialogCaption)); });
+  }
+  ~Joke() {
+    ::TerminateProcess(run.hProcess, 1);  // if it still runs
+    ::WaitForSingleObject(run.hProcess, 10000);
+    ::CloseHandle(run.hProcess);
+    ::CloseHandle(run.hThread);
+  }
+
+  bool WaitForExit(DWORD ms) const { return !::WaitForSingleObject(run.hProcess, ms); }
+  HWND Button() const { return ::GetDlgItem(window, 1000); }
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(run.dwThreadId, &info) ? info.hwndFocus : nullptr;
+  }
+
+  // Presses the keys in order and lets them go in reverse.
+  void Press(const std::vector<WORD>& keys) const {
+    ::SetForegroundWindow(window);
+    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0, n = keys.size(); i < 2 * n; ++i)
+      inputs[i].ki = {keys[i < n ? i : 2 * n - 1 - i], 0, i < n ? 0ul : KEYEVENTF_KEYUP, 0, 0};
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  }
+
+  // The whole window as read from the screen, as the bytes of a BMP file.
+  std::string Image() const {
+    const RECT rect = RectOf(window);
+    const LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
+    const DWORD size = (width * 3 + 3) / 4 * 4 * height;  // rows of whole words
+    BITMAPFILEHEADER file{0x4D42, 54 + size, 0, 0, 54};
+    BITMAPINFOHEADER info{40, width, -height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+    std::string bmp = std::string(reinterpret_cast<char*>(&file), 14) +
+                      std::string(reinterpret_cast<char*>(&info), 40) + std::string(size, '\0');
+    HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    const int rows = ::GetDIBits(memory, bitmap, 0, height, &bmp[54],
+                                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return rows > 0 ? bmp : "";
+  }
+
+  // The first image under this caption, none of `unlike`, to stay 100 ms; it showed at *shownAt.
+  std::string Settled(const char* caption, const std::vector<std::string>& unlike = {},
+                      double* shownAt = nullptr) const {
+    std::string last;
+    double unused = 0, &since = shownAt ? *shownAt : unused;
+    const auto settled = [&] {
+      std::string image = TextOf(window) == caption ? Image() : "";
+      if (std::count(unlike.begin(), unlike.end(), image)) image.clear();
+      if (image != last) since = Now();
+      last = image;
+      return !image.empty() && Now() - since >= 0.1;
+    };
+    return WaitUntil(5, settled) ? last : "";
+  }
+
+  PROCESS_INFORMATION run{};
+  HWND window = nullptr;
+};
+
+// The click is 52 samples of 8 bits, 22,050 Hz, mono; run.sh empties the capture.
+inline int CountClicks() {
+  const std::string path = Env("E2E_SOUND") + "/pipe_22050_1_8.raw", sound = ReadWhole(path);
+  EXPECT_FALSE(sound.empty()) << "no sound captured in " << path << " (see HOME/.asoundrc)";
+  const char click[] =
+      "\x7f\x8a\x81\x6e\x6e\x7f\x7e\x78\x8a\x9b\x80\x5a\x6c\x99\xa8\x88\x7f\x92\x99\x74\x47\x78"
+      "\xb5\xce\xc2\xbf\xc2\x99\x3a\x12\x83\xff\xce\x3a\x00\x41\x88\xa8\xbe\x38\x00\x00\x47\xff"
+      "\xff\xff\xff\xff\xff\x20\x0a\x1b";
+  int clicks = 0;
+  for (size_t at = 0; (at = sound.find(click, at, 52)) != std::string::npos; ++at) ++clicks;
+  return clicks;
+}
+
+inline void Mark(const char* moment) { ::GetFileAttributesA(moment); }
+constexpr char kConsoleMoment[] = "velmora-e2e-console-showed";
+
+// The system directory's files the program opened, a letter per open: E before
+// the console showed (Mark leaves that moment in Wine's file trace), F after,
+// W if to write. Left out: what every Wine program opens at its start, as the driver did.
+inline std::map<std::string, std::string> SystemFileOpens(DWORD programId) {
+  std::istringstream trace(ReadWhole(Env("E2E_TRACE")));
+  const std::regex call(
+      R"(^(\w+):\w+:trace:file:CreateFileW L"C:\\\\windows\\\\system32\\\\([^"\\]+)\" (.*))");
+  std::map<std::string, std::string> opens, driverOpens;
+  std::string moment = "E";
+  for (std::string line; std::getline(trace, line);) {
+    std::smatch open;
+    if (line.find(kConsoleMoment) != line.npos) moment = "F";
+    if (!std::regex_search(line, open, call)) continue;
+    const DWORD process = std::stoul(open[1], nullptr, 16);
+    if (process == ::GetCurrentProcessId()) driverOpens[open[2]] = moment;
+    if (process != programId || (moment == "E" && driverOpens.count(open[2]))) continue;
+    const bool toWrite =
+        std::regex_search(open[3].str(), std::regex("GENERIC_WRITE|creation [^3]"));
+    opens[open[2]] += moment + (toWrite ? "W" : "");
+  }
+  EXPECT_EQ(moment, "F") << "no Wine file trace (WINEDEBUG=+pid,+file) in " << Env("E2E_TRACE");
+  return opens;
+}
