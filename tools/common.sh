@@ -121,7 +121,7 @@ velmora_ensure_prefix() {
 
 # A persistent wineserver spares every test process the server's start-up.
 velmora_start_wineserver() {
-  wineserver -p >/dev/null 2>&1
+  wineserver -p >/dev/null 2>&1 || true  # one may still be running
   wine cmd /c exit >/dev/null 2>&1
 }
 

@@ -33,9 +33,11 @@ std::vector<std::string> Listing(const std::string& dir) {
   return names;
 }
 
-// A scratch directory of files of the given sizes; size -1 is a subdirectory.
+// Names and sizes of files; size -1 is a subdirectory.
+using Entries = std::vector<std::pair<std::string, long>>;
+
 struct ScratchDirectory {
-  explicit ScratchDirectory(const std::vector<std::pair<std::string, long>>& entries) {
+  explicit ScratchDirectory(const Entries& entries) {
     char temp[MAX_PATH];
     ::GetTempFileNameA((::GetTempPathA(MAX_PATH, temp), temp), "walk", 0, temp);
     ::DeleteFileA(temp);
@@ -60,8 +62,8 @@ struct ScratchDirectory {
 
 struct WalkCase {
   const char* name;
-  std::vector<std::pair<std::string, long>> entries;  // those named "big*" qualify
-  const char* walked = "";                            // below the scratch directory
+  Entries entries;          // those named "big*" qualify
+  const char* walked = "";  // below the scratch directory
 };
 
 class DiskWalkTest : public ::testing::TestWithParam<WalkCase> {};
@@ -78,8 +80,8 @@ TEST_P(DiskWalkTest, ListsTheFirstHundredLargeFilesInListingOrder) {
   EXPECT_EQ(dlg.Files(), expected);
 }
 
-std::vector<std::pair<std::string, long>> ManyLargeFiles() {
-  std::vector<std::pair<std::string, long>> entries;
+Entries ManyLargeFiles() {
+  Entries entries;
   for (int i = 0; i < 103; ++i) entries.push_back({"big" + std::to_string(i), 50000 + i});
   for (int i = 0; i < 10; ++i) entries.push_back({"small" + std::to_string(i), 1000});
   return entries;
