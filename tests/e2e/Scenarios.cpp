@@ -61,7 +61,7 @@ TEST_P(Phases, OnlyTheHotKeysMoveOn) {
 
 INSTANTIATE_TEST_SUITE_P(Each, Phases, testing::ValuesIn(kAttempts));
 
-// A move onto it, a click (the press lands beside it: it fled on the way), a
+// A move onto it, a click (its press often lands beside it: it fled on the way), a
 // press and a double-click sent to it: each makes it jump along its row.
 TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   Joke joke;
@@ -98,7 +98,7 @@ TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
 // 154 ticks of 200 ms from the console to the gotcha, reading 100 system files.
 TEST(FullRun, Undisturbed) {
   Joke joke;
-  std::vector<double> shown;  // when each countdown screen showed, then the console
+  std::vector<double> shown;  // screens 14 to 1, then the console; 14 came with the window
   std::string screen;
   for (int seconds = 14; seconds >= 1; --seconds) {
     screen = joke.Settled(kDialogCaption, {screen}, &shown.emplace_back());
