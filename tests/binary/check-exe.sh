@@ -1,6 +1,5 @@
 #!/bin/sh
-# The shipped exe as a file: within its size budget, and its PE header, DLLs
-# and imported functions exactly as in the reviewed golden file.
+# The exe within its size budget, its PE header, DLLs and imports as in the reviewed golden.
 # usage: check-exe.sh OBJDUMP EXE GOLDEN   (VELMORA_RECORD=1 rewrites GOLDEN)
 objdump=$1 exe=$2 golden=$3
 size=$(stat -c %s "$exe") || exit 1

@@ -37,8 +37,7 @@ inline std::string TextOf(HWND window) {
 
 inline POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-// Moves the pointer there in two steps, as a mouse does (one leap from afar is now and then
-// lost); a click then leaves it in the corner, away from any window.
+// Moves there in two steps (one leap from afar is at times lost); a click ends in the corner.
 inline void Pointer(POINT at, bool click) {
   for (LONG back : {1, 0}) ::SetCursorPos(at.x - back, at.y);
   INPUT press[2] = {{INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
@@ -46,12 +45,10 @@ inline void Pointer(POINT at, bool click) {
   if (click && ::SendInput(2, press, sizeof(INPUT))) ::SetCursorPos(0, 0);
 }
 
-// Only the size it has now: each read of Wine's file trace adds lines to it.
 inline std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  std::string text(in ? static_cast<size_t>(in.tellg()) : 0, '\0');
-  in.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size()));
-  return text;
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
 }
 
 // Against reference/NAME.bmp; VELMORA_RECORD=1 writes it anew, to be reviewed.
@@ -155,9 +152,8 @@ inline int CountClicks() {
 inline void Mark(const char* moment) { ::GetFileAttributesA(moment); }
 constexpr char kConsoleMoment[] = "velmora-e2e-console-showed";
 
-// The system directory's files the program opened, a letter per open: E before
-// the console showed (Mark leaves that moment in Wine's file trace), F after,
-// W if to write. Left out: what every Wine program opens at its start, as the driver did.
+// System files the program opened, a letter per open: E before the console showed (Mark leaves
+// it in the trace), F after, W to write; not what every Wine program opens, as the driver did.
 inline std::map<std::string, std::string> SystemFileOpens(DWORD programId) {
   std::istringstream trace(ReadWhole(Env("E2E_TRACE")));
   const std::regex call(

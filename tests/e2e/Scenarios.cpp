@@ -61,8 +61,7 @@ TEST_P(Phases, OnlyTheHotKeysMoveOn) {
 
 INSTANTIATE_TEST_SUITE_P(Each, Phases, testing::ValuesIn(kAttempts));
 
-// A move onto it, a click (its press often lands beside it: it fled on the way), a
-// press and a double-click sent to it: each makes it jump along its row.
+// A move onto it, a click (landing beside it: it fled), a press, a double-click: each a jump.
 TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   Joke joke;
   const HWND button = joke.Button();
@@ -94,8 +93,7 @@ TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   EXPECT_TRUE(joke.WaitForExit(5000)) << "a click on the tamed button did not end the program";
 }
 
-// Left alone: 14 countdown screens a second apart with a click each, then
-// 154 ticks of 200 ms from the console to the gotcha, reading 100 system files.
+// Left alone: 14 clicked countdown seconds, 154 ticks of 200 ms, 100 system files read.
 TEST(FullRun, Undisturbed) {
   Joke joke;
   std::vector<double> shown;  // screens 14 to 1, then the console; 14 came with the window

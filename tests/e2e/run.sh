@@ -1,7 +1,6 @@
 #!/bin/sh
-# Runs the driver ("$@") with Wine's file trace in $E2E_TRACE; fails if anything
-# on drive C: was created, changed or deleted meanwhile. Wine now and then fails
-# to start a process, which then prints nothing: only then is it run once more.
+# Runs the driver ("$@") with Wine's file trace in $E2E_TRACE; fails if drive C: changed.
+# Wine now and then fails to start a process, which then prints nothing: then once more.
 list() { find "${WINEPREFIX:?is not set}/drive_c" -printf '%P %s %T@\n' | sort >"$1"; }
 mkdir -p "$E2E_SOUND" && rm -f "$E2E_SOUND"/*.raw && list drive-before.txt
 "$@" >driver.log 2>"$E2E_TRACE"; status=$?

@@ -1,5 +1,4 @@
-// A parent too narrow for a jump must neither hang nor divide by zero; with
-// one free place the button takes it.
+// Too narrow a parent must neither hang a jump nor divide by zero; one free place is taken.
 #include <gtest/gtest.h>
 
 #include "controls/DodgeButton.h"

@@ -1,7 +1,5 @@
-// Plays short scripts of timer ticks and hot-key commands on the real dialog,
-// run modally, and writes down every screen and every change of the window's
-// state. The transcript must match the reviewed transcript.golden;
-// VELMORA_RECORD=1 writes it anew first, for review.
+// Plays scripts of ticks and hot-key commands on the real modal dialog; every screen and every
+// change of the window's state must match transcript.golden (VELMORA_RECORD=1 rewrites it).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -26,23 +24,19 @@ std::string Text(HWND window) {
   return Quoted(text);
 }
 
-std::string IconName(HICON icon) {
+std::string IconName(LRESULT icon) {
   const HINSTANCE self = ::GetModuleHandleA(nullptr);
-  const struct {
-    HICON icon;
-    const char* name;
-  } kKnown[] = {{::LoadIconA(self, MAKEINTRESOURCEA(IDR_MAINFRAME)), "drive"},
-                {::LoadIconA(self, MAKEINTRESOURCEA(IDI_DOS_PROMPT)), "prompt"},
-                {::LoadIconA(self, MAKEINTRESOURCEA(IDI_GOTCHA)), "smiley"},
-                {::LoadIconA(nullptr, IDI_HAND), "stop"}};
-  for (const auto& known : kKnown) {
-    if (icon == known.icon) return known.name;
-  }
+  const std::pair<HICON, const char*> kKnown[] = {
+      {::LoadIconA(self, MAKEINTRESOURCEA(IDR_MAINFRAME)), "drive"},
+      {::LoadIconA(self, MAKEINTRESOURCEA(IDI_DOS_PROMPT)), "prompt"},
+      {::LoadIconA(self, MAKEINTRESOURCEA(IDI_GOTCHA)), "smiley"},
+      {::LoadIconA(nullptr, IDI_HAND), "stop"}};
+  for (const auto& [known, name] : kKnown)
+    if (icon == reinterpret_cast<LRESULT>(known)) return name;
   return icon ? "unknown" : "none";
 }
 
-// Visibility, the window rectangle (on the screen for a top-level window, in
-// the parent's client area for a control) and the client area's size.
+// Visibility, window rectangle (a control's in its parent's client area) and client size.
 std::string Place(HWND window) {
   RECT rect, client;
   ::GetWindowRect(window, &rect);
@@ -79,25 +73,14 @@ protected:
   }
 
 private:
-  // Tokens: t a tick, o a timer message of another timer, n the skip
-  // command, x the reveal command; a count before a token repeats it.
+  // Steps: t a tick, o a message of another timer, n the skip command, x the reveal command.
   void RunScript() {
-    const struct {
-      char token;
-      UINT message;
-      WPARAM wParam;
-    } kSteps[] = {{'t', WM_TIMER, IDT_SEQUENCE},
-                  {'o', WM_TIMER, IDT_SEQUENCE + 1},
-                  {'n', WM_COMMAND, ID_SKIP_PHASE},
-                  {'x', WM_COMMAND, ID_REVEAL_NOW}};
-    std::istringstream tokens(m_script);
-    for (std::string token; tokens >> token;) {
-      for (int i = token.size() > 1 ? atoi(token.c_str()) : 1; i > 0; --i) {
-        for (const auto& step : kSteps) {
-          if (step.token == token.back()) SendMessage(step.message, step.wParam);
-        }
-        Note(std::string(1, token.back()));
+    for (const char step : m_script) {
+      if (step == 't' || step == 'o') SendMessage(WM_TIMER, IDT_SEQUENCE + (step == 'o'));
+      if (step == 'n' || step == 'x') {
+        SendMessage(WM_COMMAND, step == 'n' ? ID_SKIP_PHASE : ID_REVEAL_NOW);
       }
+      Note(std::string(1, step));
     }
     // A stopped timer sends nothing more; a running one would within 0.5 s.
     m_bScriptDone = TRUE;
@@ -116,21 +99,21 @@ private:
                << m_arrFiles.GetSize() << " paints " << m_nPaints << " " << Quoted(m_strScreen)
                << "\n";
     m_nPaints = 0;
-    const HMENU menu = GetSystemMenu(FALSE);
     const HWND focus = ::GetFocus();
     std::ostringstream state;
     state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " icons "
-          << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_BIG))) << "/"
-          << IconName(reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_SMALL))) << " close "
-          << (::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey" : "on") << " focus "
+          << IconName(SendMessage(WM_GETICON, ICON_BIG)) << "/"
+          << IconName(SendMessage(WM_GETICON, ICON_SMALL)) << " close "
+          << (::GetMenuState(GetSystemMenu(FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey"
+                                                                                       : "on")
+          << " focus "
           << (focus == m_hWnd               ? "dialog"
               : focus == m_btnCancel.m_hWnd ? "button"
                                             : "elsewhere")
           << "\n  button " << Text(m_btnCancel) << " " << Place(m_btnCancel)
           << (::IsWindowEnabled(m_btnCancel) ? " enabled" : " disabled")
           << (m_btnCancel.m_bTamed ? " tamed" : " untamed") << "\n  picture "
-          << IconName(reinterpret_cast<HICON>(m_staticIcon.SendMessage(STM_GETICON))) << " "
-          << Place(m_staticIcon) << "\n";
+          << IconName(m_staticIcon.SendMessage(STM_GETICON)) << " " << Place(m_staticIcon) << "\n";
     if (state.str() != m_strLastState) transcript << state.str();
     m_strLastState = state.str();
   }
@@ -143,19 +126,20 @@ private:
 };
 
 // Each script: its name and its steps.
-const char* const kScripts[][2] = {{"undisturbed", "170t"},
-                                   {"skip in each phase", "2t n t n t n t n t"},
-                                   {"reveal in the countdown", "2t x t"},
-                                   {"reveal in the typing", "14t 4t x"},
-                                   {"reveal in the formatting, twice", "n t n t 3t x x"},
-                                   {"other timers", "o t o x"}};
+const std::pair<const char*, std::string> kScripts[] = {
+    {"undisturbed", std::string(170, 't')},
+    {"skip in each phase", "ttntntntnt"},
+    {"reveal in the countdown", "ttxt"},
+    {"reveal in the typing", std::string(18, 't') + "x"},
+    {"reveal in the formatting, twice", "ntnttttxx"},
+    {"other timers", "otox"}};
 
 TEST(Transcript, MatchesTheReviewedGolden) {
   std::string transcript;
-  for (const auto& script : kScripts) {
-    CScriptedDlg dlg(script[1]);
+  for (const auto& [name, steps] : kScripts) {
+    CScriptedDlg dlg(steps);
     dlg.DoModal();
-    transcript += std::string("== ") + script[0] + ": " + script[1] + "\n" + dlg.transcript.str();
+    transcript += std::string("== ") + name + "\n" + dlg.transcript.str();
   }
   if (getenv("VELMORA_RECORD")) std::ofstream(VELMORA_GOLDEN, std::ios::binary) << transcript;
   std::ifstream want(VELMORA_GOLDEN, std::ios::binary);
