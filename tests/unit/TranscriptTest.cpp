@@ -51,8 +51,8 @@ std::string Place(HWND window) {
 
 class CScriptedDlg : public CFormatDlg {
 public:
-  explicit CScriptedDlg(const std::string& script) : m_script(script) {}
-  std::ostringstream transcript;
+  explicit CScriptedDlg(const std::string& script) : m_strScript(script) {}
+  std::ostringstream m_transcript;
 
 protected:
   BOOL OnInitDialog() override {
@@ -75,7 +75,7 @@ protected:
 private:
   // Steps: t a tick, o a message of another timer, n the skip command, x the reveal command.
   void RunScript() {
-    for (const char step : m_script) {
+    for (const char step : m_strScript) {
       if (step == 't' || step == 'o') SendMessage(WM_TIMER, IDT_SEQUENCE + (step == 'o'));
       if (step == 'n' || step == 'x') {
         SendMessage(WM_COMMAND, step == 'n' ? ID_SKIP_PHASE : ID_REVEAL_NOW);
@@ -89,15 +89,15 @@ private:
       MSG msg;
       while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     }
-    transcript << "timer messages in the next 0.5 s: " << m_nLateTicks << "\n";
+    m_transcript << "timer messages in the next 0.5 s: " << m_nLateTicks << "\n";
     EndDialog(IDOK);
   }
 
   // One line per step; the window's state only when it changed.
   void Note(const std::string& step) {
-    transcript << step << " -> phase " << m_nPhase << " tick " << m_nTicks << " files "
-               << m_arrFiles.GetSize() << " paints " << m_nPaints << " " << Quoted(m_strScreen)
-               << "\n";
+    m_transcript << step << " -> phase " << m_nPhase << " tick " << m_nTicks << " files "
+                 << m_arrFiles.GetSize() << " paints " << m_nPaints << " " << Quoted(m_strScreen)
+                 << "\n";
     m_nPaints = 0;
     const HWND focus = ::GetFocus();
     std::ostringstream state;
@@ -114,11 +114,11 @@ private:
           << (::IsWindowEnabled(m_btnCancel) ? " enabled" : " disabled")
           << (m_btnCancel.m_bTamed ? " tamed" : " untamed") << "\n  picture "
           << IconName(m_staticIcon.SendMessage(STM_GETICON)) << " " << Place(m_staticIcon) << "\n";
-    if (state.str() != m_strLastState) transcript << state.str();
+    if (state.str() != m_strLastState) m_transcript << state.str();
     m_strLastState = state.str();
   }
 
-  std::string m_script;
+  std::string m_strScript;
   std::string m_strLastState;
   int m_nPaints = 0;
   int m_nLateTicks = 0;
@@ -139,7 +139,7 @@ TEST(Transcript, MatchesTheReviewedGolden) {
   for (const auto& [name, steps] : kScripts) {
     CScriptedDlg dlg(steps);
     dlg.DoModal();
-    transcript += std::string("== ") + name + "\n" + dlg.transcript.str();
+    transcript += std::string("== ") + name + "\n" + dlg.m_transcript.str();
   }
   if (getenv("VELMORA_RECORD")) std::ofstream(VELMORA_GOLDEN, std::ios::binary) << transcript;
   std::ifstream want(VELMORA_GOLDEN, std::ios::binary);
