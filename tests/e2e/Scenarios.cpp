@@ -106,7 +106,7 @@ TEST(FullRun, Undisturbed) {
   shown.push_back(Now());
   Mark(kConsoleMoment);
   EXPECT_EQ(CountClicks(), 14) << "clicks when the console showed";
-  for (size_t i = 2; i < shown.size(); ++i) EXPECT_NEAR(shown[i] - shown[i - 1], 1.0, 0.1) << i;
+  EXPECT_NEAR((shown.back() - shown[1]) / 13, 1.0, 0.05) << "mean seconds between screens";
   ASSERT_TRUE(WaitUntil(40, [&] { return TextOf(joke.window) == kGotchaCaption; }));
   EXPECT_NEAR(Now() - shown.back(), 30.8, 3.08) << "seconds from the console to the gotcha";
   ExpectLook("gotcha", joke.Settled(kGotchaCaption));  // and shown before Enter can reach it
