@@ -23,7 +23,7 @@ public:
     DoModal();
   }
 
-  // Drives every tick at once once the dialog shows, letting queued
+  // Once the dialog shows, drives every tick back to back, letting queued
   // messages through in between.
   void RunDriven(BOOL bWithFiles) {
     m_bWithFiles = bWithFiles;
