@@ -1,6 +1,7 @@
 // The timer-driven sequence: countdown, typing, formatting, gotcha.
 #include "dialog/FormatDlg.h"
 #include "dialog/ScreenTexts.h"
+#include "framework/SystemDll.h"
 #include "res/resource.h"
 
 #include <mmsystem.h>
@@ -67,8 +68,11 @@ void CFormatDlg::OnRevealNow() {
 void CFormatDlg::OnSkipPhase() { m_bSkip = TRUE; }
 
 void CFormatDlg::PlayClick() {
-  ::PlaySoundA(nullptr, nullptr, 0);
-  ::PlaySoundA(MAKEINTRESOURCEA(IDR_CLICK), AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
+  static const auto playSound =
+      AfxProcAs<decltype(&::PlaySoundA)>(AfxGetSystemProcAddress("winmm.dll", "PlaySoundA"));
+  if (!playSound) return;  // no sound service: the clicks are silent
+  playSound(nullptr, nullptr, 0);
+  playSound(MAKEINTRESOURCEA(IDR_CLICK), AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
 }
 
 void CFormatDlg::RepaintNow() {

@@ -5,6 +5,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+namespace {
+// Longer than any text a window shows; beyond it a format is taken as failed.
+constexpr size_t MAX_FORMATTED = 1 << 16;
+}  // namespace
+
 CString::CString(const char* text) { *this = text; }
 
 CString::CString(const char* text, int length) {
@@ -60,20 +65,20 @@ CString& CString::operator+=(const CString& other) {
 }
 
 void CString::Format(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list measure;
-  va_copy(measure, args);
-  const int needed = _vscprintf(format, measure);
-  va_end(measure);
-  if (needed >= 0 && Reserve(static_cast<size_t>(needed) + 1)) {
-    _vsnprintf(m_pData, static_cast<size_t>(needed) + 1, format, args);
-    m_pData[needed] = '\0';
-    m_nLength = static_cast<size_t>(needed);
-  } else {
-    Empty();
+  // The older msvcrt has no _vscprintf, and its _vsnprintf only tells that
+  // the text did not fit: so grow until it does.
+  for (size_t capacity = 64; capacity <= MAX_FORMATTED && Reserve(capacity); capacity *= 2) {
+    va_list args;
+    va_start(args, format);
+    const int written = _vsnprintf(m_pData, m_nCapacity - 1, format, args);
+    va_end(args);
+    if (written >= 0) {
+      m_pData[written] = '\0';
+      m_nLength = static_cast<size_t>(written);
+      return;
+    }
   }
-  va_end(args);
+  Empty();
 }
 
 void CString::Empty() {
