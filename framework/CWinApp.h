@@ -1,4 +1,4 @@
-// The application object: exactly one global instance, started by WinMain.
+// The application object: exactly one global instance, run by the process entry.
 #pragma once
 
 #include "framework/Afx.h"
