@@ -1,5 +1,5 @@
-// Stands in for NAME.dll beside the exe and leaves NAME.dll.ran there; run.sh adds the exports.
-#define WIN32_LEAN_AND_MEAN  // no declarations to clash with those exports
+// Stands in for NAME.dll beside the exe and leaves NAME.dll.ran there; run.sh adds the exports
+// (and WIN32_LEAN_AND_MEAN, so that no declaration clashes with them).
 #include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID unused) {

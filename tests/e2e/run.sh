@@ -1,14 +1,13 @@
 #!/bin/sh
-# Runs the driver ("$@") with Wine's file and DLL trace in $E2E_TRACE, on a copy of the exe beside a
-# canary DLL for each of $E2E_CANARIES, preferred there as Windows would. Fails if drive C: changed,
-# a canary ran, or the exe names or loads a DLL not known to Windows, Wine's own, or a canary.
-# Wine now and then fails to start a process, which then prints nothing: then once more.
+# Runs the driver ("$@") with Wine's file and DLL trace in $E2E_TRACE, on a copy of the exe with canaries
+# ($E2E_CANARIES) beside it, preferred as on Windows. Fails if drive C: changed, a canary ran, or the
+# program names or loads a DLL not known to Windows, Wine's own or a canary. Once more if Wine did not start.
 list() { find "${WINEPREFIX:?is not set}/drive_c" -printf '%P %s %T@\n' | sort >"$1"; }
 rm -rf planted && mkdir planted && cp "$VELMORA_EXE" planted/ || exit 1
 for dll in $E2E_CANARIES; do  # exporting what the exe imports from that DLL
   "$E2E_OBJDUMP" -p "$VELMORA_EXE" | awk -v dll="$dll.dll" '/DLL Name:/ { take = tolower($3) == dll }
     take && NF == 3 && $2 ~ /^[0-9]+$/ { print "__declspec(dllexport) void " $3 "(void) {}" }' |
-    cat "$(dirname "$0")/canary.c" - | "$E2E_CC" -shared -x c -o "planted/$dll.dll" - || exit 1
+    cat "$(dirname "$0")/canary.c" - | "$E2E_CC" -DWIN32_LEAN_AND_MEAN -shared -x c -o "planted/$dll.dll" - || exit 1
 done
 export VELMORA_EXE="$PWD/planted/${VELMORA_EXE##*/}" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(echo $E2E_CANARIES | tr ' ' ,)=n,b"
 mkdir -p "$E2E_SOUND" && rm -f "$E2E_SOUND"/*.raw && list drive-before.txt
@@ -21,7 +20,8 @@ for ran in planted/*.ran; do [ ! -e "$ran" ] || { echo "run.sh: ${ran%.ran} besi
 # KnownDLLs and kin, Wine's own, the canaries; version: Wine's user32 imports it, Windows' not.
 allowed=" $(echo ntdll kernelbase kernel32 user32 gdi32 msvcrt imm32 advapi32 sechost rpcrt4 combase \
   ole32 oleaut32 win32u ucrtbase zlib1 version $E2E_CANARIES) "
-for dll in $({ grep -io 'trace:loaddll:.*Loaded L"[^"]*\.dll"' "$E2E_TRACE" | sed 's/.*\\//'
+program=$(grep -ai "loaddll:.*\\\\${VELMORA_EXE##*/}\"" "$E2E_TRACE" | cut -d: -f1 | sort -u | paste -sd'|')
+for dll in $({ grep -aiE "^($program):.*trace:loaddll:.*Loaded L\"[^\"]*\.dll\"" "$E2E_TRACE" | sed 's/.*\\//'
   "${E2E_OBJDUMP%objdump}strings" -a "$VELMORA_EXE"; } | grep -io '[a-z0-9_-]*\.dll' | tr A-Z a-z | sort -u); do
   case $allowed in *" ${dll%.dll} "*) ;; *) echo "run.sh: $dll is named or loaded but has no canary"; status=1 ;; esac
 done
