@@ -46,9 +46,9 @@ inline void Pointer(POINT at, bool click) {
 }
 
 inline std::string ReadWhole(const std::string& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
+  std::ifstream file(path, std::ios::binary | std::ios::ate);  // as long as it is now: the trace
+  std::string text(file ? static_cast<size_t>(file.tellg()) : 0, '\0');  // grows as it is read
+  return file.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size())) ? text : "";
 }
 
 // Against reference/NAME.bmp; VELMORA_RECORD=1 writes it anew, to be reviewed.
