@@ -6,14 +6,15 @@ export WINEPREFIX=${VELMORA_WINEPREFIX:-$VELMORA_ROOT/build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko: they cannot be downloaded here and the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine sees one chosen host font and nothing else, so that every machine
-# draws the same pictures (see tools/wine-fonts.conf and docs/wine.md).
+# Wine sees one host font, made at set-up, and nothing else, so that every
+# machine draws the same pictures (see tools/wine-fonts.conf and docs/wine.md).
 export FONTCONFIG_FILE=$VELMORA_ROOT/tools/wine-fonts.conf
+VELMORA_CONSOLE_FONT=$VELMORA_ROOT/build/console-font/velmora-console.ttf
 
 # Only what is listed here is installed (no recommended packages), so the list
 # names everything, down to the build program and the fonts.
 VELMORA_PACKAGES=(cmake ninja-build clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  googletest python3 wine wine32:i386 wine64 fonts-wine fonts-dejavu-core xvfb xdotool)
+  googletest python3 python3-fonttools wine wine32:i386 wine64 fonts-wine xvfb xdotool)
 VELMORA_STARTED_PIDS=()
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
@@ -83,6 +84,23 @@ velmora_build_program() {
   cmake --build --preset "$preset" --target velmora -j"$(nproc)"
 }
 
+# Makes the console font once: the 8 x 12 glyphs of console-data's
+# lat1-12.psf as a scalable font, the only kind Wine picks for
+# OEM_FIXED_FONT. The package is only unpacked into build/, not installed:
+# installing it would ask keyboard questions.
+velmora_ensure_console_font() {
+  [ -f "$VELMORA_CONSOLE_FONT" ] && return 0
+  local data=$VELMORA_ROOT/build/console-data
+  velmora_log "making $VELMORA_CONSOLE_FONT from console-data"
+  rm -rf "$data" && mkdir -p "$data" "$(dirname "$VELMORA_CONSOLE_FONT")"
+  # As root, apt's own download user could not write here; apt checks the file either way.
+  (cd "$data" && apt-get download -qq -o APT::Sandbox::User="$(id -un)" console-data)
+  dpkg -x "$data"/console-data_*.deb "$data/root"
+  "$VELMORA_ROOT/tools/make-console-font" "$data/root/usr/share/consolefonts/lat1-12.psf.gz" \
+    "$VELMORA_CONSOLE_FONT.new"
+  mv "$VELMORA_CONSOLE_FONT.new" "$VELMORA_CONSOLE_FONT"
+}
+
 # Starts Xvfb when there is no usable display.
 velmora_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
@@ -104,8 +122,9 @@ velmora_ensure_display() {
 # get frames and close at once), no crash dialogs, and Wine's own fonts. Wine
 # reads its fonts only from the prefix's Fonts folder; without them captions
 # show "r" for the close box and "MS Sans Serif" becomes some other font.
+# Wine remembers the host fonts it saw, so the marker names the host font.
 velmora_ensure_prefix() {
-  local ready=$WINEPREFIX/.velmora-ready-wine-fonts
+  local ready=$WINEPREFIX/.velmora-ready-console-font
   if [ -f "$ready" ]; then return 0; fi
   velmora_log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
@@ -133,6 +152,7 @@ velmora_cleanup() {
 
 velmora_prepare() {
   velmora_install_packages
+  velmora_ensure_console_font
   velmora_choose_arch
   velmora_ensure_display
   trap velmora_cleanup EXIT
