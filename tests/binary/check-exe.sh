@@ -11,7 +11,7 @@ actual=$("$objdump" -p "$exe" | awk '
   /DLL Name:/ { dll = toupper($3); next }
   dll != "" && NF == 3 && $2 ~ /^[0-9]+$/ { print dll "!" $3 }
   /^$/ { dll = "" }
-  /^[0-9a-f]+ +Entry: (ID|name)/ { sub(/, Value.*/, ""); $1 = "resource"; print }
+  /^[0-9a-f]+ +Entry: (ID|name)/ { gsub(/\[val[^]]*\]: |, Value.*/, ""); $1 = "resource"; print }
   /^[0-9a-f]+ +Leaf:/ { print "resource size " $6 }')
 [ -n "${VELMORA_RECORD:-}" ] && { printf '%s\n' "$actual" >"$golden"; exit 0; }
-printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, header and imports as reviewed"
+printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, header, imports and resources as reviewed"
