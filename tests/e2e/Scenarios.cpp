@@ -87,8 +87,6 @@ TEST(Dodge, TheButtonRunsAwayUntilTheGotcha) {
   ExpectLook("gotcha", joke.Settled(kGotchaCaption));
   const RECT tamed = RectOf(button);
   EXPECT_TRUE(::EqualRect(&tamed, &first)) << "not back in its first place";
-  EXPECT_EQ(joke.Focus(), button);
-  EXPECT_EQ(TextOf(button), "&Whew!");
   Pointer(CentreOf(tamed), true);
   EXPECT_TRUE(joke.WaitForExit(5000)) << "a click on the tamed button did not end the program";
 }
