@@ -136,7 +136,7 @@ struct Joke {
   HWND window = nullptr;
 };
 
-// The click is 52 samples of 8 bits, 22,050 Hz, mono; run.sh empties the capture.
+// The click is 52 samples of 8 bits, 22,050 Hz, mono; run-planted.sh empties the capture.
 inline int CountClicks() {
   const std::string path = Env("E2E_SOUND") + "/pipe_22050_1_8.raw", sound = ReadWhole(path);
   EXPECT_FALSE(sound.empty()) << "no sound captured in " << path << " (see HOME/.asoundrc)";
