@@ -2,19 +2,36 @@
 
 #include "framework/CWinApp.h"
 
+namespace {
+// Which object stands behind which window. It is kept here, not in the window,
+// where other code in the process (hooks, window utilities) may write. An
+// object that lets go while another procedure stands in front of ours leaves
+// its entry without an object until the window is destroyed: that procedure
+// still calls ours, which passes the messages on.
+struct Attachment {
+  HWND hWnd;
+  CWnd* pWnd;
+  WNDPROC pfnSuper;  // the procedure ours replaced
+};
+constexpr int MAX_ATTACHED_WINDOWS = 8;
+Attachment g_attachments[MAX_ATTACHED_WINDOWS];
+
+// The entry of hWnd; for null, a free entry.
+Attachment* FindAttachment(HWND hWnd) {
+  for (Attachment& entry : g_attachments) {
+    if (entry.hWnd == hWnd) return &entry;
+  }
+  return nullptr;
+}
+}  // namespace
+
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 
-CWnd::~CWnd() {
-  if (m_pfnSuper) UnsubclassWindow();
-}
+CWnd::~CWnd() { UnsubclassWindow(); }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  if (!hWnd) return nullptr;
-  // Only our own window procedure marks a window as attached.
-  if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != &AfxWndProc) {
-    return nullptr;
-  }
-  return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+  const Attachment* entry = hWnd ? FindAttachment(hWnd) : nullptr;
+  return entry ? entry->pWnd : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -29,10 +46,12 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
-  if (!hWnd || m_hWnd) return FALSE;
+  if (!hWnd || m_hWnd || FindAttachment(hWnd)) return FALSE;
+  Attachment* entry = FindAttachment(nullptr);
+  if (!entry) return FALSE;
   m_hWnd = hWnd;
-  ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  m_pfnSuper = reinterpret_cast<WNDPROC>(
+  *entry = {hWnd, this, nullptr};
+  entry->pfnSuper = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
   return TRUE;
 }
@@ -42,22 +61,38 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 }
 
 HWND CWnd::UnsubclassWindow() {
-  HWND hWnd = m_hWnd;
-  if (hWnd && m_pfnSuper) {
-    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-  }
-  m_pfnSuper = nullptr;
+  const HWND hWnd = m_hWnd;
   m_hWnd = nullptr;
+  Attachment* entry = hWnd ? FindAttachment(hWnd) : nullptr;
+  if (!entry || entry->pWnd != this) return hWnd;
+  // Only a procedure on top can leave without cutting the chain of those in
+  // front of it; otherwise ours stays and passes everything on.
+  if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry->pfnSuper));
+    *entry = {};
+  } else {
+    entry->pWnd = nullptr;
+  }
   return hWnd;
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  CWnd* wnd = FromHandlePermanent(hWnd);
-  if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
-  return wnd->WindowProc(message, wParam, lParam);
+  const Attachment* entry = FindAttachment(hWnd);
+  if (!entry) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+  const LRESULT result = entry->pWnd
+                             ? entry->pWnd->WindowProc(message, wParam, lParam)
+                             : ::CallWindowProcA(entry->pfnSuper, hWnd, message, wParam, lParam);
+  // The window is gone: let go of it, so that nothing reaches a dead handle
+  // and a new window that gets the same handle starts afresh.
+  if (message == WM_NCDESTROY) {
+    if (Attachment* gone = FindAttachment(hWnd)) {
+      if (gone->pWnd) gone->pWnd->m_hWnd = nullptr;
+      *gone = {};
+    }
+  }
+  return result;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,13 +101,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (!OnWndMsg(message, wParam, lParam, &result)) result = Default();
   m_current = outer;
-  // The window is gone: let go of it so that nothing reaches a dead handle.
-  if (message == WM_NCDESTROY) UnsubclassWindow();
   return result;
 }
 
 LRESULT CWnd::Default() {
-  return ::CallWindowProcA(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam,
+  const Attachment* entry = m_hWnd ? FindAttachment(m_hWnd) : nullptr;
+  if (!entry)
+    return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+  return ::CallWindowProcA(entry->pfnSuper, m_hWnd, m_current.message, m_current.wParam,
                            m_current.lParam);
 }
 

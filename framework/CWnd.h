@@ -1,6 +1,7 @@
 // Thin wrapper over a window handle. Windows are subclassed so that their
 // messages reach the owning object's message table first; Default() hands the
-// message being handled to the window's original procedure.
+// message being handled to the procedure that ours replaced. Which object
+// belongs to a window is kept in the framework, never in the window itself.
 #pragma once
 
 #include "framework/Afx.h"
@@ -87,7 +88,6 @@ protected:
 private:
   static LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-  WNDPROC m_pfnSuper = nullptr;
   struct CurrentMessage {
     UINT message;
     WPARAM wParam;

@@ -1,0 +1,42 @@
+// What the framework holds to on a desktop shared with other modules' code.
+#include <gtest/gtest.h>
+
+#include "Foreign.h"
+#include "controls/DodgeButton.h"
+
+namespace {
+
+// Parent client width, the 60-pixel button's left edge before and after a move onto it (too narrow
+// a parent must neither hang nor divide by zero), whether another procedure goes in front of ours.
+class DodgeTest : public ::testing::TestWithParam<std::tuple<int, int, int, bool>> {};
+
+TEST_P(DodgeTest, JumpsOnlyWhereThereIsRoomAndLetsGoWithoutCuttingTheChain) {
+  const auto [parentWidth, leftBefore, leftAfter, foreign] = GetParam();
+  HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, parentWidth, 40, nullptr,
+                                  nullptr, nullptr, nullptr);
+  HWND window = ::CreateWindowExA(0, "BUTTON", "x", WS_CHILD, leftBefore, 5, 60, 20, parent,
+                                  nullptr, nullptr, nullptr);
+  const LONG_PTR own = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
+  CDodgeButton button;
+  ASSERT_TRUE(button.SubclassWindow(window));
+  if (foreign) PutForeignInFront(window);
+  ::SendMessageA(window, WM_MOUSEMOVE, 0, 0);
+  RECT after;
+  ::GetWindowRect(window, &after);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&after), 2);
+  EXPECT_TRUE(after.left == leftAfter && after.top == 5) << after.left << "," << after.top;
+  // Letting go leaves the other procedure in front, and messages still reach the button's own.
+  button.UnsubclassWindow();
+  EXPECT_EQ(::GetWindowLongPtrW(window, GWLP_WNDPROC),
+            foreign ? reinterpret_cast<LONG_PTR>(&PassOn) : own);
+  EXPECT_TRUE(::SendMessageA(window, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON);
+  ::DestroyWindow(parent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Parents, DodgeTest,
+                         ::testing::Values(std::tuple(40, 0, 0, false), std::tuple(60, 0, 0, true),
+                                           std::tuple(61, 0, 0, false), std::tuple(100, 0, 0, true),
+                                           std::tuple(62, 1, 0, false),
+                                           std::tuple(62, 1, 0, true)));
+
+}  // namespace
