@@ -11,8 +11,10 @@ void AfxRestrictDllSearch() {
 
 FARPROC AfxGetSystemProcAddress(LPCSTR lpszDll, LPCSTR lpszProc) {
   char path[MAX_PATH];
-  const size_t room = sizeof path - strlen(lpszDll) - 1;  // for the backslash
-  const UINT length = ::GetSystemDirectoryA(path, static_cast<UINT>(room));
+  const size_t name = strlen(lpszDll) + 1;  // with the backslash
+  if (name >= sizeof path) return nullptr;  // no room even for the name
+  const UINT room = static_cast<UINT>(sizeof path - name);
+  const UINT length = ::GetSystemDirectoryA(path, room);
   if (length == 0 || length >= room) return nullptr;
   path[length] = '\\';
   strcpy(path + length + 1, lpszDll);

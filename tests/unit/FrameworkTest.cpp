@@ -3,6 +3,7 @@
 
 #include "Foreign.h"
 #include "controls/DodgeButton.h"
+#include "framework/SystemDll.h"
 
 namespace {
 
@@ -38,5 +39,10 @@ INSTANTIATE_TEST_SUITE_P(Parents, DodgeTest,
                                            std::tuple(61, 0, 0, false), std::tuple(100, 0, 0, true),
                                            std::tuple(62, 1, 0, false),
                                            std::tuple(62, 1, 0, true)));
+
+// A name longer than any path is refused, never copied past the end of the path.
+TEST(SystemDll, RefusesANameLongerThanAPath) {
+  EXPECT_EQ(AfxGetSystemProcAddress(std::string(100000, 'a').c_str(), "PlaySoundA"), nullptr);
+}
 
 }  // namespace
