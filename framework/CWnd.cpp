@@ -16,13 +16,16 @@ struct Attachment {
 constexpr int MAX_ATTACHED_WINDOWS = 8;
 Attachment g_attachments[MAX_ATTACHED_WINDOWS];
 
-// The entry of hWnd; for null, a free entry.
-Attachment* FindAttachment(HWND hWnd) {
+// The entry whose window is hWnd; for null, a free entry.
+Attachment* EntryFor(HWND hWnd) {
   for (Attachment& entry : g_attachments) {
     if (entry.hWnd == hWnd) return &entry;
   }
   return nullptr;
 }
+
+// The entry of a window, never a free one.
+Attachment* FindAttachment(HWND hWnd) { return hWnd ? EntryFor(hWnd) : nullptr; }
 }  // namespace
 
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
@@ -30,7 +33,7 @@ const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 CWnd::~CWnd() { UnsubclassWindow(); }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  const Attachment* entry = hWnd ? FindAttachment(hWnd) : nullptr;
+  const Attachment* entry = FindAttachment(hWnd);
   return entry ? entry->pWnd : nullptr;
 }
 
@@ -47,7 +50,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!hWnd || m_hWnd || FindAttachment(hWnd)) return FALSE;
-  Attachment* entry = FindAttachment(nullptr);
+  Attachment* entry = EntryFor(nullptr);
   if (!entry) return FALSE;
   m_hWnd = hWnd;
   *entry = {hWnd, this, nullptr};
@@ -63,7 +66,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 HWND CWnd::UnsubclassWindow() {
   const HWND hWnd = m_hWnd;
   m_hWnd = nullptr;
-  Attachment* entry = hWnd ? FindAttachment(hWnd) : nullptr;
+  Attachment* entry = FindAttachment(hWnd);
   if (!entry || entry->pWnd != this) return hWnd;
   // Only a procedure on top can leave without cutting the chain of those in
   // front of it; otherwise ours stays and passes everything on.
@@ -105,7 +108,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-  const Attachment* entry = m_hWnd ? FindAttachment(m_hWnd) : nullptr;
+  const Attachment* entry = FindAttachment(m_hWnd);
   if (!entry)
     return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
   return ::CallWindowProcA(entry->pfnSuper, m_hWnd, m_current.message, m_current.wParam,
