@@ -53,9 +53,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
   Attachment* entry = EntryFor(nullptr);
   if (!entry) return FALSE;
   m_hWnd = hWnd;
-  *entry = {hWnd, this, nullptr};
-  entry->pfnSuper = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  const LONG_PTR ours = reinterpret_cast<LONG_PTR>(&AfxWndProc);
+  *entry = {hWnd, this, reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, ours))};
   return TRUE;
 }
 
