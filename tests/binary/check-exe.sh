@@ -1,10 +1,16 @@
 #!/bin/sh
-# The exe within its size budget, its PE header, DLLs, imports and resources (type, name,
-# language, size) as in the reviewed golden.
+# The exe within its size budget, every instruction one a 386 without a coprocessor has, and its PE
+# header, DLLs, imports and resources (type, name, language, size) as in the reviewed golden.
 # usage: check-exe.sh OBJDUMP EXE GOLDEN   (VELMORA_RECORD=1 rewrites GOLDEN)
 objdump=$1 exe=$2 golden=$3
 size=$(stat -c %s "$exe") || exit 1
 [ "$size" -le 32768 ] || { echo "$exe is $size bytes, over the 32 KiB budget"; exit 1; }
+# The disassembly, given back to binutils' assembler for the 386, which names what it lacks.
+code=$("$objdump" -d --no-show-raw-insn "$exe" | awk -F'\t' '$1 ~ /:$/ && $2 !~ /bad/ { print $2 " #" $1 }')
+newer=$(printf '%s\n' "$code" | "${objdump%objdump}as" -march=i386 -o /dev/null - 2>&1 |
+  sed -n 's/^{standard input}:\([0-9]*\): Error: /\1 /p' | while read -r line why; do
+    echo "$(printf '%s\n' "$code" | sed -n "${line}p") $why"; done)
+[ -z "$newer" ] || { printf '%s\n' "$newer"; echo "$exe needs a newer processor than a 386"; exit 1; }
 actual=$("$objdump" -p "$exe" | awk '
   /^(Magic|Subsystem|MajorSubsystemVersion|MinorSubsystemVersion|DllCharacteristics)\t/ {
     $1 = $1; print; next }
@@ -14,4 +20,4 @@ actual=$("$objdump" -p "$exe" | awk '
   /^[0-9a-f]+ +Entry: (ID|name)/ { gsub(/\[val[^]]*\]: |, Value.*/, ""); $1 = "resource"; print }
   /^[0-9a-f]+ +Leaf:/ { print "resource size " $6 }')
 [ -n "${VELMORA_RECORD:-}" ] && { printf '%s\n' "$actual" >"$golden"; exit 0; }
-printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, header, imports and resources as reviewed"
+printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, 386 code, header, imports and resources as reviewed"
