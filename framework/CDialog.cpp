@@ -44,6 +44,11 @@ BOOL CDialog::CreateHidden() {
                                               &DialogProc, reinterpret_cast<LPARAM>(this));
   free(copy);
   if (!created) return FALSE;
+  // A dialog that could not be attached would be pumped for ever, unseen.
+  if (m_hWnd != created) {
+    ::DestroyWindow(created);
+    return FALSE;
+  }
   // An ownerless dialog laid out at 0, 0 is centred on the screen.
   CenterWindow();
   return TRUE;
@@ -90,7 +95,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
   if (message != WM_INITDIALOG) return FALSE;
   // From here on every message passes our window procedure first.
   CDialog* dialog = reinterpret_cast<CDialog*>(lParam);
-  dialog->SubclassWindow(hWnd);
+  if (!dialog->SubclassWindow(hWnd)) return FALSE;  // CreateHidden ends it
   return dialog->OnInitDialog();
 }
 

@@ -16,16 +16,37 @@ struct Attachment {
 constexpr int MAX_ATTACHED_WINDOWS = 8;
 Attachment g_attachments[MAX_ATTACHED_WINDOWS];
 
-// The entry whose window is hWnd; for null, a free entry.
-Attachment* EntryFor(HWND hWnd) {
+template <class Match>
+Attachment* Lookup(Match match) {
   for (Attachment& entry : g_attachments) {
-    if (entry.hWnd == hWnd) return &entry;
+    if (match(entry)) return &entry;
   }
   return nullptr;
 }
 
 // The entry of a window, never a free one.
-Attachment* FindAttachment(HWND hWnd) { return hWnd ? EntryFor(hWnd) : nullptr; }
+Attachment* FindAttachment(HWND hWnd) {
+  return hWnd ? Lookup([hWnd](const Attachment& entry) { return entry.hWnd == hWnd; }) : nullptr;
+}
+
+// An object's entry, found by the object: its m_hWnd is public, anyone may change it.
+Attachment* EntryOf(const CWnd* pWnd) {
+  return Lookup([pWnd](const Attachment& entry) { return entry.pWnd == pWnd; });
+}
+
+// The window is gone: nothing may reach its handle, which a new window may get.
+void Release(Attachment& entry) {
+  if (entry.pWnd) entry.pWnd->m_hWnd = nullptr;
+  entry = {};
+}
+
+// A free entry. A window can be gone without our WM_NCDESTROY, when another
+// procedure put back the one it replaced at WM_DESTROY and so took ours out.
+Attachment* FreeEntry() {
+  Attachment* entry = Lookup([](const Attachment& e) { return !e.hWnd || !::IsWindow(e.hWnd); });
+  if (entry) Release(*entry);
+  return entry;
+}
 }  // namespace
 
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
@@ -50,11 +71,13 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!hWnd || m_hWnd || FindAttachment(hWnd)) return FALSE;
-  Attachment* entry = EntryFor(nullptr);
+  Attachment* entry = FreeEntry();
   if (!entry) return FALSE;
-  m_hWnd = hWnd;
   const LONG_PTR ours = reinterpret_cast<LONG_PTR>(&AfxWndProc);
-  *entry = {hWnd, this, reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, ours))};
+  const auto super = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, ours));
+  if (!super) return FALSE;  // not ours to change, such as another process's window
+  *entry = {hWnd, this, super};
+  m_hWnd = hWnd;
   return TRUE;
 }
 
@@ -63,10 +86,11 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 }
 
 HWND CWnd::UnsubclassWindow() {
-  const HWND hWnd = m_hWnd;
+  HWND hWnd = m_hWnd;
   m_hWnd = nullptr;
-  Attachment* entry = FindAttachment(hWnd);
-  if (!entry || entry->pWnd != this) return hWnd;
+  Attachment* entry = EntryOf(this);
+  if (!entry) return hWnd;
+  hWnd = entry->hWnd;
   // Only a procedure on top can leave without cutting the chain of those in
   // front of it; otherwise ours stays and passes everything on.
   if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
@@ -89,10 +113,7 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
   // The window is gone: let go of it, so that nothing reaches a dead handle
   // and a new window that gets the same handle starts afresh.
   if (message == WM_NCDESTROY) {
-    if (Attachment* gone = FindAttachment(hWnd)) {
-      if (gone->pWnd) gone->pWnd->m_hWnd = nullptr;
-      *gone = {};
-    }
+    if (Attachment* gone = FindAttachment(hWnd)) Release(*gone);
   }
   return result;
 }
@@ -107,10 +128,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-  const Attachment* entry = FindAttachment(m_hWnd);
+  const Attachment* entry = EntryOf(this);
   if (!entry)
     return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
-  return ::CallWindowProcA(entry->pfnSuper, m_hWnd, m_current.message, m_current.wParam,
+  return ::CallWindowProcA(entry->pfnSuper, entry->hWnd, m_current.message, m_current.wParam,
                            m_current.lParam);
 }
 

@@ -3,7 +3,9 @@
 
 #include "Foreign.h"
 #include "controls/DodgeButton.h"
+#include "framework/CDialog.h"
 #include "framework/SystemDll.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -39,6 +41,41 @@ INSTANTIATE_TEST_SUITE_P(Parents, DodgeTest,
                                            std::tuple(61, 0, 0, false), std::tuple(100, 0, 0, true),
                                            std::tuple(62, 1, 0, false),
                                            std::tuple(62, 1, 0, true)));
+
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(0); }
+
+// A failed attach takes no entry and pumps no dialog that nobody sees. A window destroyed after
+// another module took ours out of its chain frees its entry. An object lets go of its own window,
+// whatever its public handle says.
+TEST(Attachments, NothingIsLeftBehind) {
+  CWnd desktop;  // another process's window, whose procedure is not ours to change
+  EXPECT_TRUE(!desktop.SubclassWindow(::GetDesktopWindow()) && !desktop.m_hWnd);
+  HWND parent =
+      ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  const auto child = [parent] {
+    return ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 9, 9, parent, nullptr, nullptr,
+                             nullptr);
+  };
+  CWnd objects[64];
+  int full = 0;  // the first that found no room
+  while (full < 64 && objects[full].SubclassWindow(child())) ++full;
+  ASSERT_TRUE(full > 2 && full < 64) << full;
+  CDialog unattached(IDD_FORMAT_DIALOG);
+  const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 2000, &Watchdog);
+  EXPECT_EQ(unattached.DoModal(), -1);
+  ::KillTimer(nullptr, watchdog);
+  MSG quit;
+  EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "it pumped";
+  const HWND first = objects[0].m_hWnd, second = objects[1].m_hWnd;
+  ::SetWindowLongPtrA(first, GWLP_WNDPROC, ::GetClassLongPtrA(first, GCLP_WNDPROC));
+  ::DestroyWindow(first);
+  EXPECT_TRUE(objects[full].SubclassWindow(child()) && !objects[0].m_hWnd);
+  objects[1].m_hWnd = objects[2].m_hWnd;
+  objects[1].UnsubclassWindow();
+  EXPECT_EQ(CWnd::FromHandlePermanent(second), nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(objects[2].m_hWnd), &objects[2]);
+  ::DestroyWindow(parent);
+}
 
 // A name longer than any path is refused, never copied past the end of the path.
 TEST(SystemDll, RefusesANameLongerThanAPath) {
