@@ -3,6 +3,7 @@
 # exports nothing) for each name in $CANARIES, preferred to Wine's own as Windows would; fails if
 # one ran. With $E2E_TRACE (Wine's file and DLL trace, end-to-end) also if drive C: changed, or the
 # program names or loads a DLL neither known to Windows, nor Wine's own, nor a canary.
+. "${WINE_SESSION:?is not set}" || exit 1
 list() { find "${WINEPREFIX:?is not set}/drive_c" -printf '%P %s %T@\n' | sort >"$1"; }
 rm -rf planted && mkdir planted && cp "$PLANTED_EXE" planted/ || exit 1
 for dll in $CANARIES; do cp "$CANARY" "planted/$dll.dll" || exit 1; done

@@ -1,0 +1,26 @@
+# Checks of the sources and of the shipped exe beside the test suites, each under a label:
+# binary (with tests/binary/), format, resources.
+
+# The shipped exe, built by its own preset, for the checks that read it.
+add_test(NAME build.release COMMAND ${CMAKE_COMMAND} --workflow --preset release
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+set_tests_properties(build.release PROPERTIES FIXTURES_SETUP shipped LABELS binary)
+
+# The same bytes from a copy of the sources elsewhere: nothing of the build's place leaks in.
+add_test(NAME binary.reproducible COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}
+  -DSCRATCH=${CMAKE_BINARY_DIR}/reproducible -P ${CMAKE_CURRENT_LIST_DIR}/Reproducible.cmake)
+set_tests_properties(binary.reproducible PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
+
+# Every C++ file of ours as clang-format writes it with the project's .clang-format.
+file(GLOB_RECURSE sources CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/*.cpp
+  ${CMAKE_SOURCE_DIR}/*.h)
+list(FILTER sources EXCLUDE REGEX "^build/")
+add_test(NAME format COMMAND clang-format --dry-run --Werror ${sources}
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+set_tests_properties(format PROPERTIES LABELS format)
+
+# The icons and the click in res/ are what tools/make-resources writes from its readable source.
+add_test(NAME resources COMMAND sh -c [[tools/make-resources "$0" && cd "$0" &&
+  for file in *; do cmp "$file" "$OLDPWD/res/$file" || exit 1; done]] ${CMAKE_BINARY_DIR}/resources
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+set_tests_properties(resources PROPERTIES LABELS resources)
