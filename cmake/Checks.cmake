@@ -1,10 +1,30 @@
-# Checks of the sources and of the shipped exe beside the test suites, each under a label:
-# binary (with tests/binary/), format, resources.
+# The fixtures the suites of tests/ run in, and the checks of the sources and of the shipped exe
+# beside them, each under a label: wine, binary (with tests/binary/), format, resources.
+
+# A Wine session (prefix, Xvfb, wineserver) for the Wine suites, which source its session.env.
+set(VELMORA_WINE_SESSION ${CMAKE_BINARY_DIR}/wine)
+set(session ${CMAKE_SOURCE_DIR}/tools/wine-session)
+add_test(NAME wine.start COMMAND ${session} start ${VELMORA_WINE_SESSION}
+  ${CMAKE_CROSSCOMPILING_EMULATOR})
+add_test(NAME wine.stop COMMAND ${session} stop ${VELMORA_WINE_SESSION})
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine LABELS wine ENVIRONMENT DISPLAY=)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 
 # The shipped exe, built by its own preset, for the checks that read it.
 add_test(NAME build.release COMMAND ${CMAKE_COMMAND} --workflow --preset release
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 set_tests_properties(build.release PROPERTIES FIXTURES_SETUP shipped LABELS binary)
+set(shipped ${CMAKE_SOURCE_DIR}/build/release/velmora.exe)
+
+# The exe the end-to-end suite drives is byte for byte the shipped one, where it can be: 32-bit.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_test(NAME binary.shipped COMMAND cmp $<TARGET_FILE:velmora> ${shipped})
+else()
+  add_test(NAME binary.shipped COMMAND echo
+    "skipped: this host cannot run 32-bit code, so the end-to-end suite drives a 64-bit build")
+  set_tests_properties(binary.shipped PROPERTIES SKIP_REGULAR_EXPRESSION "^skipped")
+endif()
+set_tests_properties(binary.shipped PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
 
 # The same bytes from a copy of the sources elsewhere: nothing of the build's place leaks in.
 add_test(NAME binary.reproducible COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}

@@ -1,16 +1,14 @@
 #!/bin/sh
-# The exe within its size budget, every instruction one a 386 without a coprocessor has, and its PE
-# header, DLLs, imports and resources (type, name, language, size) as in the reviewed golden.
-# usage: check-exe.sh OBJDUMP EXE GOLDEN   (VELMORA_RECORD=1 rewrites GOLDEN)
+# The exe within its size budget, 386 code only, and its PE header, DLLs, imports and resources
+# (type, name, language, size) as in GOLDEN. usage: check-exe.sh OBJDUMP EXE GOLDEN [VELMORA_RECORD=1]
 objdump=$1 exe=$2 golden=$3
-size=$(stat -c %s "$exe") || exit 1
-[ "$size" -le 32768 ] || { echo "$exe is $size bytes, over the 32 KiB budget"; exit 1; }
+size=$(stat -c %s "$exe") && [ "$size" -le 32768 ] || { echo "$exe: ${size:-no} bytes, not within the 32 KiB budget"; exit 1; }
 # The disassembly, given back to binutils' assembler for the 386, which names what it lacks.
-code=$("$objdump" -d --no-show-raw-insn "$exe" | awk -F'\t' '$1 ~ /:$/ && $2 !~ /bad/ { print $2 " #" $1 }')
-newer=$(printf '%s\n' "$code" | "${objdump%objdump}as" -march=i386 -o /dev/null - 2>&1 |
-  sed -n 's/^{standard input}:\([0-9]*\): Error: /\1 /p' | while read -r line why; do
-    echo "$(printf '%s\n' "$code" | sed -n "${line}p") $why"; done)
-[ -z "$newer" ] || { printf '%s\n' "$newer"; echo "$exe needs a newer processor than a 386"; exit 1; }
+"$objdump" -d --no-show-raw-insn "$exe" | awk -F'\t' '$1 ~ /:$/ && $2 !~ /bad/ { print $2 " #" $1 }' >code.s
+"${objdump%objdump}as" -march=i386 -o /dev/null code.s 2>&1 | awk -F': Error: ' 'NR == FNR { at[FNR] = $0; next }
+  /Assembler messages:$/ { next } { split($1, place, ":"); print (NF > 1 ? at[place[2]] " " $2 : $0)
+  newer = 1 } END { exit newer }' code.s - ||
+  { echo "$exe needs a newer processor than a 386"; exit 1; }
 actual=$("$objdump" -p "$exe" | awk '
   /^(Magic|Subsystem|MajorSubsystemVersion|MinorSubsystemVersion|DllCharacteristics)\t/ {
     $1 = $1; print; next }

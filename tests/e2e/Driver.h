@@ -80,11 +80,6 @@ struct Joke {
 
   bool WaitForExit(DWORD ms) const { return !::WaitForSingleObject(run.hProcess, ms); }
   HWND Button() const { return ::GetDlgItem(window, 1000); }
-  HWND Focus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return ::GetGUIThreadInfo(run.dwThreadId, &info) ? info.hwndFocus : nullptr;
-  }
 
   // Presses the keys in order and lets them go in reverse.
   void Press(const std::vector<WORD>& keys) const {
@@ -149,11 +144,11 @@ inline int CountClicks() {
   return clicks;
 }
 
-inline void Mark(const char* moment) { ::GetFileAttributesA(moment); }
-constexpr char kConsoleMoment[] = "velmora-e2e-console-showed";
+constexpr char kConsoleMoment[] = "velmora-e2e-console-showed";  // a name the trace will show
 
-// System files the program opened, a letter per open: E before the console showed (Mark leaves
-// it in the trace), F after, W to write; not what every Wine program opens, as the driver did.
+// System files the program opened, a letter per open: E before the console showed (the driver
+// looks kConsoleMoment up to mark it in the trace), F after, W to write; not what every Wine
+// program opens, as the driver did.
 inline std::map<std::string, std::string> SystemFileOpens(DWORD programId) {
   std::istringstream trace(ReadWhole(Env("E2E_TRACE")));
   const std::regex call(

@@ -22,41 +22,26 @@ public:
   }
 };
 
-// Entry paths, in the order the platform lists them.
-std::vector<std::string> Listing(const std::filesystem::path& dir) {
-  std::vector<std::string> paths;
-  for (const auto& entry : std::filesystem::directory_iterator(dir))
-    paths.push_back(entry.path().string());
-  return paths;
-}
-
-// Names and sizes of files; size -1 is a subdirectory.
-using Entries = std::vector<std::pair<std::string, long>>;
-
-struct ScratchDirectory {
-  explicit ScratchDirectory(const Entries& entries) {
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directory(path);
-    for (const auto& [name, size] : entries) {
-      if (size < 0) std::filesystem::create_directory(path / name);
-      if (size >= 0) std::ofstream(path / name, std::ios::binary) << std::string(size, '.');
-    }
-  }
-  ~ScratchDirectory() { std::filesystem::remove_all(path); }
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "velmora-walk";
-};
-
-using WalkCase = std::pair<const char*, Entries>;  // those named "big*" qualify
+// Names and sizes of the entries of a scratch directory (size -1: a subdirectory); those named
+// "big*" qualify.
+using WalkCase = std::pair<const char*, std::vector<std::pair<std::string, long>>>;
 
 class DiskWalkTest : public ::testing::TestWithParam<WalkCase> {};
 
 TEST_P(DiskWalkTest, ListsTheLargeFilesInListingOrder) {
-  ScratchDirectory dir(GetParam().second);
+  const auto dir = std::filesystem::temp_directory_path() / "velmora-walk";
+  std::filesystem::remove_all(dir);  // what an earlier failed run left
+  std::filesystem::create_directory(dir);
+  for (const auto& [name, size] : GetParam().second)
+    if (size < 0 ? !std::filesystem::create_directory(dir / name)
+                 : !(std::ofstream(dir / name, std::ios::binary) << std::string(size, '.')))
+      FAIL() << name;
   std::vector<std::string> expected;
-  for (const std::string& path : Listing(dir.path))
-    if (path.find("\\big") != std::string::npos) expected.push_back(path);
+  for (const auto& entry : std::filesystem::directory_iterator(dir))  // in listing order
+    if (entry.path().filename().string().rfind("big", 0) == 0)
+      expected.push_back(entry.path().string());
   CListingDlg dlg;
-  dlg.CollectFilesIn(dir.path.string().c_str());
+  dlg.CollectFilesIn(dir.string().c_str());
   ASSERT_EQ(dlg.Files(), expected);
   // Each read uses up the first path, whether or not the file opens.
   ASSERT_TRUE(expected.size() < 2 || ::DeleteFileA(expected[1].c_str()));
@@ -64,6 +49,7 @@ TEST_P(DiskWalkTest, ListsTheLargeFilesInListingOrder) {
     expected.erase(expected.begin());
     ASSERT_EQ(dlg.Files(), expected);
   }
+  std::filesystem::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,20 +9,27 @@
 
 namespace {
 
+HWND Window(const char* kind, DWORD style, int left, int width, HWND parent = nullptr) {
+  return ::CreateWindowExA(0, kind, "", style, left, 5, width, 20, parent, 0, 0, 0);
+}
+
 // Parent client width, the 60-pixel button's left edge before and after a move onto it (too narrow
-// a parent must neither hang nor divide by zero), whether another procedure goes in front of ours.
-class DodgeTest : public ::testing::TestWithParam<std::tuple<int, int, int, bool>> {};
+// a parent must neither hang nor divide by zero; Space never pushes it), another procedure in
+// front.
+using Parent = std::tuple<int, int, int, bool>;
+class DodgeTest : public ::testing::TestWithParam<Parent> {};
 
 TEST_P(DodgeTest, JumpsOnlyWhereThereIsRoomAndLetsGoWithoutCuttingTheChain) {
   const auto [parentWidth, leftBefore, leftAfter, foreign] = GetParam();
-  HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, parentWidth, 40, nullptr,
-                                  nullptr, nullptr, nullptr);
-  HWND window = ::CreateWindowExA(0, "BUTTON", "x", WS_CHILD, leftBefore, 5, 60, 20, parent,
-                                  nullptr, nullptr, nullptr);
+  HWND parent = Window("STATIC", WS_POPUP, 100, parentWidth);
+  HWND window = Window("BUTTON", WS_CHILD, leftBefore, 60, parent);
   const LONG_PTR own = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
   CDodgeButton button;
   ASSERT_TRUE(button.SubclassWindow(window));
   if (foreign) PutForeignInFront(window);
+  ::SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+  ::SendMessageA(window, WM_CHAR, ' ', 0);
+  EXPECT_FALSE(::SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED) << "Space pushed it";
   ::SendMessageA(window, WM_MOUSEMOVE, 0, 0);
   RECT after;
   ::GetWindowRect(window, &after);
@@ -37,48 +44,39 @@ TEST_P(DodgeTest, JumpsOnlyWhereThereIsRoomAndLetsGoWithoutCuttingTheChain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Parents, DodgeTest,
-                         ::testing::Values(std::tuple(40, 0, 0, false), std::tuple(60, 0, 0, true),
-                                           std::tuple(61, 0, 0, false), std::tuple(100, 0, 0, true),
-                                           std::tuple(62, 1, 0, false),
-                                           std::tuple(62, 1, 0, true)));
-
-void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(0); }
+                         ::testing::Values(Parent(40, 0, 0, 0), Parent(60, 0, 0, 1),
+                                           Parent(61, 0, 0, 0), Parent(100, 0, 0, 1),
+                                           Parent(62, 1, 0, 0), Parent(62, 1, 0, 1)));
 
 // A failed attach takes no entry and pumps no dialog that nobody sees. A window destroyed after
 // another module took ours out of its chain frees its entry. An object lets go of its own window,
-// whatever its public handle says.
-TEST(Attachments, NothingIsLeftBehind) {
-  CWnd desktop;  // another process's window, whose procedure is not ours to change
-  EXPECT_TRUE(!desktop.SubclassWindow(::GetDesktopWindow()) && !desktop.m_hWnd);
-  HWND parent =
-      ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  const auto child = [parent] {
-    return ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 9, 9, parent, nullptr, nullptr,
-                             nullptr);
-  };
-  CWnd objects[64];
+// whatever its public handle says. A failed lookup of a system DLL copies nothing.
+TEST(Framework, FailuresLeaveNothingBehind) {
+  CWnd objects[64];  // the last for another process's window, whose procedure is not ours to change
+  EXPECT_TRUE(!objects[63].SubclassWindow(::GetDesktopWindow()) && !objects[63].m_hWnd);
+  HWND parent = Window("STATIC", WS_POPUP, 0, 9);
   int full = 0;  // the first that found no room
-  while (full < 64 && objects[full].SubclassWindow(child())) ++full;
-  ASSERT_TRUE(full > 2 && full < 64) << full;
+  while (full < 63 && objects[full].SubclassWindow(Window("STATIC", WS_CHILD, 0, 9, parent)))
+    ++full;
+  ASSERT_TRUE(full > 2 && full < 63) << full;
   CDialog unattached(IDD_FORMAT_DIALOG);
-  const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 2000, &Watchdog);
+  ::PostThreadMessageA(::GetCurrentThreadId(), WM_APP, 0, 0);  // a modal loop would take it,
+  ::PostQuitMessage(0);                                        // and then end
   EXPECT_EQ(unattached.DoModal(), -1);
-  ::KillTimer(nullptr, watchdog);
-  MSG quit;
-  EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "it pumped";
+  MSG m;  // the quit comes out of any filter, so the first message must be ours
+  EXPECT_EQ(::PeekMessageA(&m, 0, 0, 0, PM_REMOVE) ? m.message : 0u, UINT{WM_APP}) << "it pumped";
+  ::PeekMessageA(&m, 0, WM_QUIT, WM_QUIT, PM_REMOVE);
   const HWND first = objects[0].m_hWnd, second = objects[1].m_hWnd;
   ::SetWindowLongPtrA(first, GWLP_WNDPROC, ::GetClassLongPtrA(first, GCLP_WNDPROC));
   ::DestroyWindow(first);
-  EXPECT_TRUE(objects[full].SubclassWindow(child()) && !objects[0].m_hWnd);
+  EXPECT_TRUE(objects[full].SubclassWindow(Window("STATIC", WS_CHILD, 0, 9, parent)));
+  EXPECT_EQ(objects[0].m_hWnd, nullptr);
   objects[1].m_hWnd = objects[2].m_hWnd;
   objects[1].UnsubclassWindow();
   EXPECT_EQ(CWnd::FromHandlePermanent(second), nullptr);
   EXPECT_EQ(CWnd::FromHandlePermanent(objects[2].m_hWnd), &objects[2]);
   ::DestroyWindow(parent);
-}
-
-// A name longer than any path is refused, never copied past the end of the path.
-TEST(SystemDll, RefusesANameLongerThanAPath) {
+  // A DLL name longer than any path is refused, never copied past the end of the path.
   EXPECT_EQ(AfxGetSystemProcAddress(std::string(100000, 'a').c_str(), "PlaySoundA"), nullptr);
 }
 

@@ -151,10 +151,8 @@ TEST(Transcript, MatchesTheReviewedGolden) {
     if (getenv("VELMORA_RECORD") && !foreign)
       std::ofstream(VELMORA_GOLDEN, std::ios::binary) << transcript;
     std::ifstream golden(VELMORA_GOLDEN, std::ios::binary);
-    const bool same = std::string(std::istreambuf_iterator<char>(golden), {}) == transcript;
-    if (!same) std::ofstream("transcript.actual", std::ios::binary) << transcript;
-    EXPECT_TRUE(same) << VELMORA_GOLDEN " differs from the run, kept in transcript.actual"
-                      << (foreign ? " (with another module's procedures)" : "");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(golden), {}), transcript)
+        << VELMORA_GOLDEN << (foreign ? ", with another module's procedures" : "");
   }
 }
 
