@@ -40,7 +40,7 @@ void Try(const Joke& joke, const std::string& way, int phase) {
 
 // A way, whether it closes at the gotcha, and the phase that kReveal ends, not kSkip (3: none).
 using Attempt = std::tuple<const char*, bool, int>;
-const Attempt kAttempts[] = {{"Enter", true, 3},  {"Esc", true, 3},
+const Attempt kAttempts[] = {{"Enter", true, 3},  {"Esc", true, 0},
                              {"AltF4", true, 1},  {"CloseBox", true, 2},
                              {"Button", true, 3}, {"FewerModifiers", false, 3}};
 }  // namespace
