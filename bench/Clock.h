@@ -4,9 +4,8 @@
 #include <windows.h>
 
 inline double NowMs() {
-  static LARGE_INTEGER frequency;
-  if (frequency.QuadPart == 0) ::QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER now;
+  LARGE_INTEGER frequency, now;
+  ::QueryPerformanceFrequency(&frequency);
   ::QueryPerformanceCounter(&now);
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }

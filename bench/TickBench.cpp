@@ -1,109 +1,65 @@
-// Times the real dialog code in-process: the real OnTimer and the paint it
-// forces, through a subclass that wraps it with QueryPerformanceCounter.
-//
-// Three passes, each on a fresh dialog run modally:
-//   live     the whole run as the program runs it (real timer);
-//            gives the timeline and, with an emptied file cache, cold reads;
-//   warm     every tick driven back to back, the same files now cached;
-//   noread   driven again with an empty file list: ticks without the read.
-// prints one CSV line per tick: pass,tick,at_ms,cost_ms,phase_before,phase_after,read
+// Times a tick of each program the same way, in this process: its timer
+// handler on its shown dialog, the paint it forces included. A timer of the
+// bench's own calls it every 50 ms, long after the click before (2.4 ms) has
+// ended; the programs' own timers (200 ms and 1 s) are dropped. velmora's is
+// the real CFormatDlg::OnTimer, through a subclass.
+// usage: velmora_tickbench velmora-first|baseline-first
+// prints a line a tick: program,phase,cost_ms (none for a tick that changes
+// velmora's phase: two of them change its whole window)
 #include <stdio.h>
+#include <string.h>
 
+#include "bench/Baseline.h"
 #include "bench/Clock.h"
 #include "dialog/FormatDlg.h"
-#include "framework/MessageHandlers.h"
+
+namespace {
+constexpr UINT_PTR DRIVE_TIMER = 200;
+constexpr UINT DRIVE_PERIOD_MS = 50;
+constexpr int BASELINE_TICKS = 40;
 
 class CBenchDlg : public CFormatDlg {
-public:
-  explicit CBenchDlg(const char* pass) : m_pszPass(pass) {}
-
-  // Runs the whole sequence with the real timer, up to the gotcha.
-  void RunLive() {
-    m_bLive = TRUE;
-    DoModal();
-  }
-
-  // Once the dialog shows, drives every tick back to back, letting queued
-  // messages through in between.
-  void RunDriven(BOOL bWithFiles) {
-    m_bWithFiles = bWithFiles;
-    DoModal();
-  }
-
 protected:
   BOOL OnInitDialog() override {
-    m_fStart = NowMs();  // the first tick runs inside, at nominal time 0
     const BOOL result = CFormatDlg::OnInitDialog();
-    if (!m_bLive) PostMessageA(m_hWnd, kDriveMessage, 0, 0);
+    SetTimer(DRIVE_TIMER, DRIVE_PERIOD_MS, nullptr);
     return result;
   }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message != kDriveMessage) return CFormatDlg::WindowProc(message, wParam, lParam);
-    if (!m_bWithFiles) m_arrFiles.RemoveAt(0, m_arrFiles.GetSize());
-    m_fStart = NowMs();
-    UpdateWindow();
-    while (m_nPhase != PHASE_GOTCHA) {
-      Pump();
-      TimedTick();
-    }
-    Pump();
-    EndDialog(IDOK);
+    if (message != WM_TIMER) return CFormatDlg::WindowProc(message, wParam, lParam);
+    if (wParam != DRIVE_TIMER) return 0;
+    const int phase = m_nPhase;
+    const double start = NowMs();
+    OnTimer(IDT_SEQUENCE);
+    if (m_nPhase == phase) printf("velmora,%d,%.4f\n", phase, NowMs() - start);
+    if (m_nPhase == PHASE_GOTCHA) EndDialog(IDOK);
     return 0;
   }
-
-  void OnTimer(UINT nIDEvent) {
-    if (nIDEvent != IDT_SEQUENCE || !m_bLive) return;  // driven passes tick themselves
-    TimedTick();
-    if (m_nPhase == PHASE_GOTCHA) EndDialog(IDOK);
-  }
-
-  void TimedTick() {
-    const int phase = m_nPhase;
-    const int files = m_arrFiles.GetSize();
-    const double start = NowMs();
-    CFormatDlg::OnTimer(IDT_SEQUENCE);
-    const double end = NowMs();
-    printf("%s,%d,%.3f,%.4f,%d,%d,%d\n", m_pszPass, ++m_nTick, start - m_fStart, end - start, phase,
-           m_nPhase, m_arrFiles.GetSize() < files ? 1 : 0);
-  }
-
-  static void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
-
-  DECLARE_MESSAGE_MAP()
-
-private:
-  static constexpr UINT kDriveMessage = WM_APP;
-  const char* m_pszPass;
-  BOOL m_bLive = FALSE;
-  BOOL m_bWithFiles = TRUE;
-  double m_fStart = 0;
-  int m_nTick = 0;
 };
 
-BEGIN_MESSAGE_MAP(CBenchDlg, CFormatDlg)
-  ON_WM_TIMER()
-END_MESSAGE_MAP()
+INT_PTR CALLBACK DriveBaseline(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  static int ticks = 0;
+  if (message == WM_INITDIALOG) ::SetTimer(hWnd, DRIVE_TIMER, DRIVE_PERIOD_MS, nullptr);
+  if (message != WM_TIMER) return BaselineDialogProc(hWnd, message, wParam, lParam);
+  if (wParam != DRIVE_TIMER) return TRUE;
+  const double start = NowMs();
+  BaselineDialogProc(hWnd, WM_TIMER, BASELINE_TIMER_ID, 0);
+  printf("baseline,0,%.4f\n", NowMs() - start);
+  if (++ticks == BASELINE_TICKS) ::EndDialog(hWnd, 0);
+  return TRUE;
+}
 
-int main() {
-  printf("pass,tick,at_ms,cost_ms,phase_before,phase_after,read\n");
-  {
-    CBenchDlg live("live");
-    live.RunLive();
-  }
-  {
-    CBenchDlg warm("warm");
-    warm.RunDriven(TRUE);
-  }
-  {
-    CBenchDlg noread("noread");
-    noread.RunDriven(FALSE);
-  }
+void RunBaseline() {
+  ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BASELINE), nullptr,
+                    &DriveBaseline, 0);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool baselineFirst = argc > 1 && strcmp(argv[1], "baseline-first") == 0;
+  if (baselineFirst) RunBaseline();
+  CBenchDlg().DoModal();
+  if (!baselineFirst) RunBaseline();
   return 0;
 }

@@ -34,9 +34,11 @@ velmora_install_packages() {
 # start, and the tests and tools run a 64-bit build of the same sources.
 velmora_choose_arch() {
   if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    VELMORA_TEST_PRESET=test VELMORA_PROGRAM_PRESET=release VELMORA_WINE=/usr/lib/wine/wine
+    VELMORA_TEST_PRESET=test VELMORA_BENCH_PRESET=bench VELMORA_PROGRAM_PRESET=release
+    VELMORA_WINE=/usr/lib/wine/wine
   else
-    VELMORA_TEST_PRESET=test-x64 VELMORA_PROGRAM_PRESET=test-x64 VELMORA_WINE=/usr/lib/wine/wine64
+    VELMORA_TEST_PRESET=test-x64 VELMORA_BENCH_PRESET=bench-x64 VELMORA_PROGRAM_PRESET=test-x64
+    VELMORA_WINE=/usr/lib/wine/wine64
     velmora_log "this kernel cannot run 32-bit programs: using the 64-bit build"
   fi
   VELMORA_EXE=build/$VELMORA_PROGRAM_PRESET/velmora.exe
