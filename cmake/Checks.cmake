@@ -32,9 +32,12 @@ add_test(NAME binary.reproducible COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOUR
 set_tests_properties(binary.reproducible PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
 
 # Every C++ file of ours as clang-format writes it with the project's .clang-format.
-file(GLOB_RECURSE sources CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/*.cpp
-  ${CMAKE_SOURCE_DIR}/*.h)
-list(FILTER sources EXCLUDE REGEX "^build/")
+set(sources)
+foreach(dir app bench controls dialog framework res tests)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
+    ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  list(APPEND sources ${found})
+endforeach()
 add_test(NAME format COMMAND clang-format --dry-run --Werror ${sources}
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 set_tests_properties(format PROPERTIES LABELS format)
