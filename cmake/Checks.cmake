@@ -14,11 +14,11 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 add_test(NAME build.release COMMAND ${CMAKE_COMMAND} --workflow --preset release
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 set_tests_properties(build.release PROPERTIES FIXTURES_SETUP shipped LABELS binary)
-set(shipped ${CMAKE_SOURCE_DIR}/build/release/velmora.exe)
+set(VELMORA_SHIPPED_EXE ${CMAKE_SOURCE_DIR}/build/release/velmora.exe)
 
 # The exe the end-to-end suite drives is byte for byte the shipped one, where it can be: 32-bit.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  add_test(NAME binary.shipped COMMAND cmp $<TARGET_FILE:velmora> ${shipped})
+  add_test(NAME binary.shipped COMMAND cmp $<TARGET_FILE:velmora> ${VELMORA_SHIPPED_EXE})
 else()
   add_test(NAME binary.shipped COMMAND echo
     "skipped: this host cannot run 32-bit code, so the end-to-end suite drives a 64-bit build")
@@ -28,7 +28,8 @@ set_tests_properties(binary.shipped PROPERTIES FIXTURES_REQUIRED shipped LABELS 
 
 # The same bytes from a copy of the sources elsewhere: nothing of the build's place leaks in.
 add_test(NAME binary.reproducible COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}
-  -DSCRATCH=${CMAKE_BINARY_DIR}/reproducible -P ${CMAKE_CURRENT_LIST_DIR}/Reproducible.cmake)
+  -DSHIPPED=${VELMORA_SHIPPED_EXE} -DSCRATCH=${CMAKE_BINARY_DIR}/reproducible
+  -P ${CMAKE_CURRENT_LIST_DIR}/Reproducible.cmake)
 set_tests_properties(binary.reproducible PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
 
 # Every C++ file of ours as clang-format writes it with the project's .clang-format.

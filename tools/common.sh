@@ -49,3 +49,18 @@ velmora_build_program() {
   cmake --preset "$VELMORA_PROGRAM_PRESET" >/dev/null
   cmake --build --preset "$VELMORA_PROGRAM_PRESET" --target velmora
 }
+
+# Builds the test preset for this host: the program, its tests and the benchmark.
+velmora_build_tests() {
+  cmake --preset "$VELMORA_TEST_PRESET" >/dev/null
+  cmake --build --preset "$VELMORA_TEST_PRESET"
+}
+
+# Runs the rest of the script in the Wine session in DIR (tools/wine-session),
+# which ends with the script, on Ctrl+C or a TERM too.
+velmora_session() {
+  tools/wine-session start "$1" "$VELMORA_WINE"
+  trap "tools/wine-session stop '$1'" EXIT
+  trap 'exit 130' INT TERM
+  source "$1/session.env"
+}
