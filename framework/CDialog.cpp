@@ -65,7 +65,12 @@ INT_PTR CDialog::DoModal() {
 
 BOOL CDialog::PumpMessage() {
   MSG msg;
-  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+  const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+  if (got == -1) {  // msg was not filled: the run ends as one that never started
+    EndDialog(-1);
+    return FALSE;
+  }
+  if (!got) {
     ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
     return FALSE;
   }

@@ -1,8 +1,8 @@
 #include "framework/CStringArray.h"
 
 #include <stdlib.h>
-#include <string.h>
 #include <new>
+#include <utility>
 
 CStringArray::~CStringArray() {
   RemoveAll();
@@ -21,10 +21,8 @@ void CStringArray::SetAtGrow(int index, const char* text) {
 
 void CStringArray::RemoveAt(int index, int count) {
   if (index < 0 || count <= 0 || index + count > m_nSize) return;
-  for (int i = index; i < index + count; ++i) m_pData[i].~CString();
-  // CString holds no pointers into itself, so its bytes can simply move up.
-  memmove(static_cast<void*>(&m_pData[index]), &m_pData[index + count],
-          sizeof(CString) * static_cast<size_t>(m_nSize - index - count));
+  for (int i = index; i + count < m_nSize; ++i) m_pData[i] = std::move(m_pData[i + count]);
+  for (int i = m_nSize - count; i < m_nSize; ++i) m_pData[i].~CString();
   m_nSize -= count;
 }
 
@@ -36,9 +34,15 @@ void CStringArray::RemoveAll() {
 bool CStringArray::Grow(int size) {
   if (size <= m_nCapacity) return true;
   const int grown = size < 2 * m_nCapacity ? 2 * m_nCapacity : (size < 16 ? 16 : size);
-  void* data = realloc(static_cast<void*>(m_pData), sizeof(CString) * static_cast<size_t>(grown));
+  CString* data = static_cast<CString*>(malloc(sizeof(CString) * static_cast<size_t>(grown)));
   if (!data) return false;
-  m_pData = static_cast<CString*>(data);
+  // Each element moves as C++ moves objects: constructed anew in place, the old one destroyed.
+  for (int i = 0; i < m_nSize; ++i) {
+    new (&data[i]) CString(std::move(m_pData[i]));
+    m_pData[i].~CString();
+  }
+  free(m_pData);
+  m_pData = data;
   m_nCapacity = grown;
   return true;
 }
