@@ -6,7 +6,9 @@ cd "$VELMORA_ROOT"
 
 # Only what is listed here is installed (no recommended packages), so the list
 # names everything, down to the build program and the fonts.
-VELMORA_PACKAGES=(cmake ninja-build clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64
+# VELMORA_RELEASE_PACKAGES make the release (cmake --workflow --preset package) and no more.
+VELMORA_RELEASE_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 strip-nondeterminism)
+VELMORA_PACKAGES=("${VELMORA_RELEASE_PACKAGES[@]}" clang-format g++-mingw-w64-x86-64
   googletest python3 python3-fonttools wine wine32:i386 wine64 fonts-wine xvfb xdotool)
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
@@ -16,16 +18,31 @@ velmora_install_packages() {
   for pkg in "${VELMORA_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
+  [ ${#missing[@]} -eq 0 ] && { velmora_get_console_data; return; }
   if [ "$(id -u)" -ne 0 ]; then
-    velmora_log "missing packages: ${missing[*]}; install them as root with:"
-    echo "  sudo sh -c 'dpkg --add-architecture i386 && apt-get update && apt-get install -y ${missing[*]}'" >&2
+    velmora_log "missing packages: ${missing[*]}; install them as root (su -, then):"
+    echo "  dpkg --add-architecture i386 && apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 1
   fi
   velmora_log "installing: ${missing[*]}"
   dpkg --add-architecture i386
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  velmora_get_console_data
+}
+
+# console-data is only downloaded and unpacked, not installed, which would ask keyboard questions;
+# tools/wine-session makes the console font from its lat1-12.psf.gz, so a test run needs no network.
+VELMORA_CONSOLE_DATA=build/console-data
+VELMORA_CONSOLE_PSF=$VELMORA_CONSOLE_DATA/root/usr/share/consolefonts/lat1-12.psf.gz
+velmora_get_console_data() {
+  [ -f "$VELMORA_CONSOLE_PSF" ] && return
+  velmora_log "downloading console-data into $VELMORA_CONSOLE_DATA"
+  rm -rf "$VELMORA_CONSOLE_DATA" && mkdir -p "$VELMORA_CONSOLE_DATA"
+  # As root, apt's own download user could not write here; apt checks the file either way.
+  (cd "$VELMORA_CONSOLE_DATA" && apt-get download -qq -o APT::Sandbox::User="$(id -un)" console-data) ||
+    { velmora_log "could not download console-data: run apt-get update as root, then this again"; exit 1; }
+  dpkg -x "$VELMORA_CONSOLE_DATA"/console-data_*.deb "$VELMORA_CONSOLE_DATA/root"
 }
 
 # The one place that picks the build for this host. The program is 32-bit, and
