@@ -7,6 +7,7 @@
 #define IDI_BLANK 132
 #define IDI_GOTCHA 133
 #define IDD_FORMAT_DIALOG 102
+#define FORMAT_DIALOG_CAPTION "Disk Utility"
 #define IDR_CLICK 100
 
 #define IDC_ICON_STATIC 132

@@ -1,6 +1,7 @@
 #!/bin/sh
-# The exe within its size budget, 386 code only, and its PE header, DLLs, imports and resources
-# (type, name, language, size) as in GOLDEN. usage: check-exe.sh OBJDUMP EXE GOLDEN [VELMORA_RECORD=1]
+# The exe within its size budget, 386 code only, and its time stamp, five fields of its PE header,
+# DLLs, imports and resources (type, name, language, size) as in GOLDEN, which --record rewrites
+# (exit 77: skipped). usage: check-exe.sh OBJDUMP EXE GOLDEN [--record]
 objdump=$1 exe=$2 golden=$3
 size=$(stat -c %s "$exe") && [ "$size" -le 32768 ] || { echo "$exe: ${size:-no} bytes, not within the 32 KiB budget"; exit 1; }
 # The disassembly, given back to binutils' assembler for the 386, which names what it lacks.
@@ -9,13 +10,16 @@ size=$(stat -c %s "$exe") && [ "$size" -le 32768 ] || { echo "$exe: ${size:-no} 
   /Assembler messages:$/ { next } { split($1, place, ":"); print (NF > 1 ? at[place[2]] " " $2 : $0)
   newer = 1 } END { exit newer }' code.s - ||
   { echo "$exe needs a newer processor than a 386"; exit 1; }
-actual=$("$objdump" -p "$exe" | awk '
-  /^(Magic|Subsystem|MajorSubsystemVersion|MinorSubsystemVersion|DllCharacteristics)\t/ {
+actual=$(TZ=UTC "$objdump" -p "$exe" | awk '
+  /^(Time\/Date|Magic|Subsystem|MajorSubsystemVersion|MinorSubsystemVersion|DllCharacteristics)\t/ {
     $1 = $1; print; next }
   /DLL Name:/ { dll = toupper($3); next }
   dll != "" && NF == 3 && $2 ~ /^[0-9]+$/ { print dll "!" $3 }
   /^$/ { dll = "" }
   /^[0-9a-f]+ +Entry: (ID|name)/ { gsub(/\[val[^]]*\]: |, Value.*/, ""); $1 = "resource"; print }
   /^[0-9a-f]+ +Leaf:/ { print "resource size " $6 }')
-[ -n "${VELMORA_RECORD:-}" ] && { printf '%s\n' "$actual" >"$golden"; exit 0; }
+if [ "${4:-}" = --record ]; then
+  [ -z "${CI:-}" ] || { echo "CI: nothing is recorded"; exit 1; }
+  printf '%s\n' "$actual" >"$golden" && echo "recorded: review and commit $golden" && exit 77
+fi
 printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, 386 code, header, imports and resources as reviewed"

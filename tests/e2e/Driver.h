@@ -10,9 +10,13 @@
 #include <regex>
 #include <sstream>
 
-constexpr char kDialogCaption[] = "Disk Utility";
-constexpr char kConsoleCaption[] = "MS-DOS Prompt";
-constexpr char kGotchaCaption[] = "HA HA HA HA HA HA!";
+#include "Golden.h"
+#include "dialog/ScreenTexts.h"
+#include "res/resource.h"
+
+const char* const kDialogCaption = FORMAT_DIALOG_CAPTION;
+const char* const kConsoleCaption = g_consoleCaption;
+const char* const kGotchaCaption = g_gotchaCaption;
 
 inline std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 inline double Now() { return ::GetTickCount() / 1000.0; }
@@ -51,11 +55,11 @@ inline std::string ReadWhole(const std::string& path) {
   return file.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size())) ? text : "";
 }
 
-// Against reference/NAME.bmp; VELMORA_RECORD=1 writes it anew, to be reviewed.
+// Against reference/NAME.bmp.
 inline void ExpectLook(const std::string& name, const std::string& image) {
   ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
   const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
-  if (!Env("VELMORA_RECORD").empty()) std::ofstream(path, std::ios::binary) << image;
+  RecordGolden(path, image);
   const bool same = ReadWhole(path) == image;
   if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
   EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
@@ -79,7 +83,7 @@ struct Joke {
   }
 
   bool WaitForExit(DWORD ms) const { return !::WaitForSingleObject(run.hProcess, ms); }
-  HWND Button() const { return ::GetDlgItem(window, 1000); }
+  HWND Button() const { return ::GetDlgItem(window, IDC_CANCEL_BUTTON); }
 
   // Presses the keys in order and lets them go in reverse.
   void Press(const std::vector<WORD>& keys) const {
@@ -131,16 +135,15 @@ struct Joke {
   HWND window = nullptr;
 };
 
-// The click is 52 samples of 8 bits, 22,050 Hz, mono; run-planted.sh empties the capture.
+// The click's samples, the data chunk that ends res/click.wav; run-planted.sh empties the capture.
 inline int CountClicks() {
   const std::string path = Env("E2E_SOUND") + "/pipe_22050_1_8.raw", sound = ReadWhole(path);
   EXPECT_FALSE(sound.empty()) << "no sound captured in " << path << " (see HOME/.asoundrc)";
-  const char click[] =
-      "\x7f\x8a\x81\x6e\x6e\x7f\x7e\x78\x8a\x9b\x80\x5a\x6c\x99\xa8\x88\x7f\x92\x99\x74\x47\x78"
-      "\xb5\xce\xc2\xbf\xc2\x99\x3a\x12\x83\xff\xce\x3a\x00\x41\x88\xa8\xbe\x38\x00\x00\x47\xff"
-      "\xff\xff\xff\xff\xff\x20\x0a\x1b";
+  const std::string wave = ReadWhole(Env("VELMORA_CLICK"));
+  const std::string click = wave.substr(std::min(wave.size(), wave.find("data") + 8));
+  EXPECT_EQ(click.size(), 52u) << Env("VELMORA_CLICK");
   int clicks = 0;
-  for (size_t at = 0; (at = sound.find(click, at, 52)) != std::string::npos; ++at) ++clicks;
+  for (size_t at = 0; (at = sound.find(click, at)) != std::string::npos; ++at) ++clicks;
   return clicks;
 }
 

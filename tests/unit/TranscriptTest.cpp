@@ -1,13 +1,13 @@
 // Plays scripts of ticks and hot-key commands on the real modal dialog; every screen and every
-// change of the window's state must match transcript.golden (VELMORA_RECORD=1 rewrites it).
+// change of the window's state must match transcript.golden.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "Foreign.h"
+#include "Golden.h"
 #include "dialog/FormatDlg.h"
 #include "res/resource.h"
 
@@ -148,8 +148,7 @@ TEST(Transcript, MatchesTheReviewedGolden) {
       EXPECT_EQ(dlg.DoModal(), IDOK) << name << (foreign ? ", with another's procedures" : "");
       transcript += std::string("== ") + name + "\n" + dlg.m_transcript.str();
     }
-    if (getenv("VELMORA_RECORD") && !foreign)
-      std::ofstream(VELMORA_GOLDEN, std::ios::binary) << transcript;
+    if (!foreign) RecordGolden(VELMORA_GOLDEN, transcript);
     std::ifstream golden(VELMORA_GOLDEN, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(golden), {}), transcript)
         << VELMORA_GOLDEN << (foreign ? ", with another module's procedures" : "");

@@ -1,8 +1,7 @@
-# The fixtures the suites of tests/ run in, and the checks of the sources and of the shipped exe
-# beside them, each under a label: wine, binary (with tests/binary/), format, resources.
+# The fixtures the suites run in, and the checks of the sources and of the release beside them,
+# each under a label: wine, binary (with binary/), format, resources.
 
 # A Wine session (prefix, Xvfb, wineserver) for the Wine suites, which source its session.env.
-set(VELMORA_WINE_SESSION ${CMAKE_BINARY_DIR}/wine)
 set(session ${CMAKE_SOURCE_DIR}/tools/wine-session)
 add_test(NAME wine.start COMMAND ${session} start ${VELMORA_WINE_SESSION}
   ${CMAKE_CROSSCOMPILING_EMULATOR})
@@ -10,8 +9,9 @@ add_test(NAME wine.stop COMMAND ${session} stop ${VELMORA_WINE_SESSION})
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine LABELS wine ENVIRONMENT DISPLAY=)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 
-# The shipped exe, built by its own preset, for the checks that read it.
-add_test(NAME build.release COMMAND ${CMAKE_COMMAND} --workflow --preset release
+# The release (the shipped exe, the zip, SHA256SUMS), made by its own preset, for the checks that
+# read it.
+add_test(NAME build.release COMMAND ${CMAKE_COMMAND} --workflow --preset package
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 set_tests_properties(build.release PROPERTIES FIXTURES_SETUP shipped LABELS binary)
 set(VELMORA_SHIPPED_EXE ${CMAKE_SOURCE_DIR}/build/release/velmora.exe)
@@ -26,11 +26,10 @@ else()
 endif()
 set_tests_properties(binary.shipped PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
 
-# The same bytes from a copy of the sources elsewhere: nothing of the build's place leaks in.
-add_test(NAME binary.reproducible COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}
-  -DSHIPPED=${VELMORA_SHIPPED_EXE} -DSCRATCH=${CMAKE_BINARY_DIR}/reproducible
-  -P ${CMAKE_CURRENT_LIST_DIR}/Reproducible.cmake)
-set_tests_properties(binary.reproducible PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
+# The same release from a copy of the sources elsewhere, and what its zip holds.
+add_test(NAME binary.release COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}
+  -DSCRATCH=${CMAKE_BINARY_DIR}/release-again -P ${CMAKE_CURRENT_LIST_DIR}/binary/Release.cmake)
+set_tests_properties(binary.release PROPERTIES FIXTURES_REQUIRED shipped LABELS binary)
 
 # Every C++ file of ours as clang-format writes it with the project's .clang-format.
 set(sources)
