@@ -52,7 +52,7 @@ The figures behind the ratios (medians over the runs, ranges in brackets):
 
 ## Repeat
 
-`tools/bench` installs what is missing, builds the test preset and runs `ctest --preset bench` (`bench-x64` where 32-bit Wine cannot start), which writes this file; `BENCH_RUNS=N tools/bench` for other than 5 runs. Here it took {seconds:.0f} s a run.
+`tools/bench` installs what is missing, configures the test preset, builds the benchmark's programs (`cmake --build --preset bench`) and runs `ctest --preset bench` (`bench-x64` where 32-bit Wine cannot start), which writes this file; `BENCH_RUNS=N tools/bench` for other than 5 runs. Here it took {seconds:.0f} s a run.
 """
 
 

@@ -4,9 +4,7 @@
 
 #include <fstream>
 
-namespace {
-bool g_bRecording = false;
-}
+static bool g_bRecording = false;
 
 void RecordGolden(const std::string& path, const std::string& actual) {
   if (!g_bRecording) return;
