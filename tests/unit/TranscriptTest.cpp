@@ -13,10 +13,9 @@
 
 namespace {
 
-std::string Quoted(const char* text) {
-  std::string out = "\"";
-  for (; *text; ++text) out += *text == '\n' ? std::string("\\n") : std::string(1, *text);
-  return out + "\"";
+std::string Quoted(std::string text) {
+  for (size_t at = 0; (at = text.find('\n', at)) != text.npos;) text.replace(at, 1, "\\n");
+  return '"' + text + '"';
 }
 
 std::string Text(HWND window) {
@@ -67,18 +66,12 @@ protected:
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_PAINT) ++m_nPaints;
-    if (message == WM_TIMER && wParam == IDT_SEQUENCE && m_bScriptDone) ++m_nLateTicks;
+    if (message == WM_TIMER && wParam == IDT_SEQUENCE) ++m_nTicksSent;
     if (message != WM_APP) return CFormatDlg::WindowProc(message, wParam, lParam);
     if (m_bForeign) PutForeignInFront(m_hWnd);
     UpdateWindow();
     Note("shown");
-    RunScript();
-    return 0;
-  }
-
-private:
-  // Steps: t a tick, o a message of another timer, n the skip command, x the reveal command.
-  void RunScript() {
+    // Steps: t a tick, o a message of another timer, n the skip command, x the reveal command.
     for (const char step : m_strScript) {
       if (step == 't' || step == 'o') SendMessage(WM_TIMER, IDT_SEQUENCE + (step == 'o'));
       if (step == 'n' || step == 'x')
@@ -86,51 +79,45 @@ private:
       Note(std::string(1, step));
     }
     // A stopped timer sends nothing more; a running one would within 0.5 s.
-    m_bScriptDone = TRUE;
+    m_nTicksSent = 0;
     for (const DWORD end = ::GetTickCount() + 500; ::GetTickCount() < end;) {
       ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
       MSG msg;
       while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     }
-    m_transcript << "timer messages in the next 0.5 s: " << m_nLateTicks << "\n";
+    m_transcript << "timer messages in the next 0.5 s: " << m_nTicksSent << "\n";
     EndDialog(IDABORT);             // the run ends whatever comes next,
     SendMessage(WM_COMMAND, IDOK);  // and with IDOK if Enter's command ends the gotcha
+    return 0;
   }
 
+private:
   // One line per step; the window's state only when it changed.
   void Note(const std::string& step) {
     m_transcript << step << " -> phase " << m_nPhase << " tick " << m_nTicks << " files "
-                 << m_arrFiles.GetSize() << " paints " << m_nPaints << " " << Quoted(m_strScreen)
-                 << "\n";
-    m_nPaints = 0;
+                 << m_arrFiles.GetSize() << " paints " << std::exchange(m_nPaints, 0) << " "
+                 << Quoted(static_cast<LPCSTR>(m_strScreen)) << "\n";
     const HWND focus = ::GetFocus();
+    const bool grey = ::GetMenuState(GetSystemMenu(FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
+    const auto icon = [this](WPARAM size) { return IconName(SendMessage(WM_GETICON, size)); };
     std::ostringstream state;
-    state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " icons "
-          << IconName(SendMessage(WM_GETICON, ICON_BIG)) << "/"
-          << IconName(SendMessage(WM_GETICON, ICON_SMALL)) << " close "
-          << (::GetMenuState(GetSystemMenu(FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED ? "grey"
-                                                                                       : "on")
-          << " focus "
-          << (focus == m_hWnd               ? "dialog"
-              : focus == m_btnCancel.m_hWnd ? "button"
-                                            : "elsewhere")
+    state << "  window " << Text(m_hWnd) << " " << Place(m_hWnd) << " icons " << icon(ICON_BIG)
+          << "/" << icon(ICON_SMALL) << " close " << (grey ? "grey" : "on") << " focus "
+          << (focus == m_hWnd ? "dialog" : (focus == m_btnCancel ? "button" : "elsewhere"))
           << "\n  button " << Text(m_btnCancel) << " " << Place(m_btnCancel)
           << (::IsWindowEnabled(m_btnCancel) ? " enabled" : " disabled")
           << (m_btnCancel.m_bTamed ? " tamed" : " untamed") << "\n  picture "
           << IconName(m_staticIcon.SendMessage(STM_GETICON)) << " " << Place(m_staticIcon) << "\n";
-    if (state.str() != m_strLastState) m_transcript << state.str();
-    m_strLastState = state.str();
+    if (std::exchange(m_strLastState, state.str()) != state.str()) m_transcript << state.str();
   }
 
   std::string m_strScript;
   std::string m_strLastState;
   int m_nPaints = 0;
-  int m_nLateTicks = 0;
-  BOOL m_bScriptDone = FALSE;
+  int m_nTicksSent = 0;
   bool m_bForeign;
 };
 
-// Each script: its name and its steps.
 const std::pair<const char*, std::string> kScripts[] = {
     {"undisturbed", std::string(170, 't')},
     {"skip in each phase", "ttntntntnt"},
