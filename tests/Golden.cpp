@@ -8,8 +8,10 @@ static bool g_bRecording = false;
 
 void RecordGolden(const std::string& path, const std::string& actual) {
   if (!g_bRecording) return;
-  std::ofstream(path, std::ios::binary) << actual;
-  std::printf("recorded: review and commit %s\n", path.c_str());
+  if (std::ofstream(path, std::ios::binary) << actual)
+    std::printf("recorded: review and commit %s\n", path.c_str());
+  else
+    ADD_FAILURE() << "could not write " << path;
 }
 
 int main(int argc, char** argv) {

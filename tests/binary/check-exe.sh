@@ -19,7 +19,8 @@ actual=$(TZ=UTC "$objdump" -p "$exe" | awk '
   /^[0-9a-f]+ +Entry: (ID|name)/ { gsub(/\[val[^]]*\]: |, Value.*/, ""); $1 = "resource"; print }
   /^[0-9a-f]+ +Leaf:/ { print "resource size " $6 }')
 if [ "${4:-}" = --record ]; then
-  [ -z "${CI:-}" ] || { echo "CI: nothing is recorded"; exit 1; }
-  printf '%s\n' "$actual" >"$golden" && echo "recorded: review and commit $golden" && exit 77
+  [ -z "${CI+set}" ] || { echo "CI: nothing is recorded"; exit 1; }
+  printf '%s\n' "$actual" >"$golden" || exit 1
+  echo "recorded: review and commit $golden" && exit 77
 fi
 printf '%s\n' "$actual" | diff -u "$golden" - && echo "$exe: $size bytes, 386 code, header, imports and resources as reviewed"

@@ -120,9 +120,10 @@ struct Joke {
   double since = 0;
 };
 
-// The click's samples, the data chunk that ends res/click.wav; run-planted.sh empties the capture.
+// The click's samples, the data chunk that ends res/click.wav, in what ALSA captured in sound/ of
+// the test's folder (its HOME), which run-planted.sh empties.
 inline int CountClicks() {
-  const std::string path = Env("E2E_SOUND") + "/pipe_22050_1_8.raw", sound = ReadWhole(path);
+  const std::string path = "sound/pipe_22050_1_8.raw", sound = ReadWhole(path);
   EXPECT_FALSE(sound.empty()) << "no sound captured in " << path << " (see HOME/.asoundrc)";
   const std::string wave = ReadWhole(Env("VELMORA_CLICK"));
   const std::string click = wave.substr(std::min(wave.size(), wave.find("data") + 8));
