@@ -1,7 +1,8 @@
 // Starts a dialog program and measures it from outside, the same way for
 // velmora and the baseline: the time from process start to the first paint of
-// its window, and its peak working set once its window takes a final caption.
-// usage: velmora_monitor EXE FINAL_CAPTION|-
+// its window, and its peak working set once its window takes its final caption
+// (velmora's gotcha, or the baseline's when its ticks are done).
+// usage: velmora_monitor EXE final|-
 // prints: startup_ms=... peak_working_set=...   (with "-" only the start-up,
 // and the program is ended there: a warm-up start)
 #include <windows.h>
@@ -11,7 +12,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "bench/Baseline.h"
 #include "bench/Clock.h"
+#include "dialog/ScreenTexts.h"
 
 namespace {
 constexpr double TIMEOUT_MS = 120000;  // velmora's whole run takes about 45 s
@@ -80,7 +83,7 @@ int main(int argc, char** argv) {
   char caption[256] = "";
   if (!WaitFor([&] {
         ::GetWindowTextA(g_window, caption, sizeof caption);
-        return strcmp(caption, argv[2]) == 0;
+        return !strcmp(caption, g_gotchaCaption) || !strcmp(caption, BASELINE_DONE_CAPTION);
       })) {
     return Fail("the window never took the final caption", process.hProcess);
   }

@@ -7,7 +7,7 @@ import datetime, os, platform, statistics, subprocess, sys, time
 
 REPORT, ARCH, VELMORA, BASELINE, MONITOR, TICKBENCH = sys.argv[1:]
 RUNS, STARTS = int(os.environ.get("BENCH_RUNS", "5")), 5  # STARTS: start-ups a run and program
-CAPTIONS = {VELMORA: "HA HA HA HA HA HA!", BASELINE: "Velmora baseline done"}
+PROGRAMS = [VELMORA, BASELINE]
 PHASES = ["countdown", "typing", "formatting"]
 # What is compared, its target and why a user would hold velmora to it.
 TARGETS = {
@@ -63,8 +63,8 @@ def wine(*args):
     return done.stdout
 
 
-def monitor(exe, caption):  # start-up in ms; peak working set in MiB once it takes the caption
-    fields = dict(field.split("=") for field in wine(MONITOR, exe, caption).split())
+def monitor(exe, until):  # start-up in ms; peak working set in MiB at its final caption ("final")
+    fields = dict(field.split("=") for field in wine(MONITOR, exe, until).split())
     return float(fields["startup_ms"]), float(fields.get("peak_working_set", 0)) / 2**20
 
 
@@ -83,16 +83,16 @@ def spread(values, fmt="%.2f"):
 
 def main():
     started, load = time.time(), [os.getloadavg()[0]]
-    for exe in CAPTIONS:  # the first start after a build reads everything from disk
+    for exe in PROGRAMS:  # the first start after a build reads everything from disk
         monitor(exe, "-")
     runs = []
     for run in range(RUNS):
         print("[bench] run %d of %d" % (run + 1, RUNS), file=sys.stderr, flush=True)
-        order = list(CAPTIONS)[::1 if run % 2 == 0 else -1]
-        memory = {exe: monitor(exe, CAPTIONS[exe])[1] for exe in order}
+        order = PROGRAMS[::1 if run % 2 == 0 else -1]
+        memory = {exe: monitor(exe, "final")[1] for exe in order}
         starts = [monitor(exe, "-")[0] for _ in range(STARTS) for exe in order]  # in turns
         runs.append([(statistics.median(starts[order.index(exe)::2]), memory[exe])
-                     for exe in CAPTIONS] + [ticks("%s-first" % ("velmora", "baseline")[run % 2])])
+                     for exe in PROGRAMS] + [ticks("%s-first" % ("velmora", "baseline")[run % 2])])
     load.append(os.getloadavg()[0])
     ratios = {"start-up": [v[0] / b[0] for v, b, _ in runs],
               "tick": [max(t[:3]) / t[3] for _, _, t in runs],
