@@ -3,6 +3,7 @@
 # when it changes. Warns when the tree has uncommitted changes, and when this machine's
 # packages differ from the newest record in package/releases/.
 #   cmake -DSOURCE=<dir> -DVERSION=<version> -DEPOCH=<seconds> -DOUTPUT=<file> -P Record.cmake
+cmake_policy(VERSION 3.21)
 file(STRINGS ${SOURCE}/package/debian-packages names REGEX "^[a-z0-9]")
 execute_process(COMMAND dpkg-query -W "-f=\${Package} (= \${Version})\n" ${names}
   OUTPUT_VARIABLE installed OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -15,9 +16,12 @@ execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
 execute_process(COMMAND git -C ${SOURCE} rev-parse --show-toplevel HEAD
   OUTPUT_VARIABLE git OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE no_git ERROR_QUIET)
 file(REAL_PATH ${SOURCE} source)
-set(commit "none (the sources are not a git checkout)")
-if(NOT no_git AND git MATCHES "^${source}\n([0-9a-f]+)$")
-  set(commit ${CMAKE_MATCH_1})
+string(REPLACE "\n" ";" git "${git};;")
+list(GET git 0 top)
+list(GET git 1 commit)
+if(no_git OR NOT top STREQUAL source)
+  set(commit "none (the sources are not a git checkout)")
+else()
   execute_process(COMMAND git -C ${SOURCE} status --porcelain OUTPUT_VARIABLE changes)
   if(changes)
     string(APPEND commit " (with uncommitted changes)")
