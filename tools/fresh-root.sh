@@ -101,6 +101,8 @@ fresh_root() {
   git -C "$root/root/velmora" fetch -q "$repo" "$commit"
   git -C "$root/root/velmora" checkout -q --detach "$commit"
 
+  # The root a mount of its own, as a machine's / is; the fetch above reaches a
+  # commit that no branch holds, too.
   mount_in_root / --bind "$root"
   mount_in_root /proc -t proc proc
   mount_in_root /sys -t sysfs sysfs
