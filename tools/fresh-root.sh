@@ -98,11 +98,10 @@ fresh_root() {
 
   log "cloning commit ${commit:0:12} (without uncommitted changes) into /root/velmora"
   git clone -q --no-checkout "$repo" "$root/root/velmora"
-  git -C "$root/root/velmora" fetch -q "$repo" "$commit"
+  git -C "$root/root/velmora" fetch -q "$repo" "$commit"  # also a commit that no branch holds
   git -C "$root/root/velmora" checkout -q --detach "$commit"
 
-  # The root a mount of its own, as a machine's / is; the fetch above reaches a
-  # commit that no branch holds, too.
+  # The root a mount of its own, as a machine's / is.
   mount_in_root / --bind "$root"
   mount_in_root /proc -t proc proc
   mount_in_root /sys -t sysfs sysfs
