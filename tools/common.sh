@@ -6,8 +6,9 @@ cd "$VELMORA_ROOT"
 
 # Only what is listed here is installed (no recommended packages), so the list
 # names everything, down to the build program and the fonts.
-# VELMORA_RELEASE_PACKAGES make the release (cmake --workflow --preset package) and no more.
-VELMORA_RELEASE_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 strip-nondeterminism)
+# VELMORA_RELEASE_PACKAGES make the release (cmake --workflow --preset package) and no more;
+# each release's record names their versions.
+mapfile -t VELMORA_RELEASE_PACKAGES < <(grep '^[a-z0-9]' package/debian-packages)
 VELMORA_PACKAGES=("${VELMORA_RELEASE_PACKAGES[@]}" clang-format g++-mingw-w64-x86-64
   googletest python3 python3-fonttools wine wine32:i386 wine64 fonts-wine xvfb xdotool)
 

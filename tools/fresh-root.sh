@@ -2,6 +2,11 @@
 # root (debootstrap --variant=minbase, plus git), made once in build/fresh/base
 # and copied afresh to build/fresh/root for every run; downloaded packages are
 # kept in build/fresh/apt-archives.
+#
+# The run takes a lock (one run at a time), then goes on in a mount and PID
+# namespace of its own: the root's mounts are never seen by the host, and when
+# the run ends, however it ends (SIGKILL included), every process in it is
+# killed and its mounts go with it.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 fresh=$repo/build/fresh
@@ -11,9 +16,29 @@ log() { printf '[%s] %s\n' "${0##*/}" "$*" >&2; }
 
 [ "$(id -u)" -eq 0 ] || { log "run as root: debootstrap, mount and chroot need it"; exit 2; }
 
+if [ -z "${VELMORA_FRESH_NAMESPACE:-}" ]; then
+  mkdir -p "$fresh"
+  exec 9>>"$fresh/lock"
+  flock -n 9 || { log "another tools/verify or tools/check-fresh is using $fresh: run this again when it has ended"; exit 2; }
+  # --kill-child: unshare's own death (it keeps this script's PID) kills the namespace's first process.
+  VELMORA_FRESH_NAMESPACE=1 exec unshare --mount --propagation private --pid --fork --mount-proc \
+    --kill-child "$0" "$@"
+fi
+
 host_install() {  # host_install COMMAND PACKAGE: installs PACKAGE here when COMMAND is missing
   command -v "$1" >/dev/null || { log "installing $2"; apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$2" >/dev/null; }
+}
+
+# Removes DIR, never through a mount: refuses when anything is mounted at or
+# below it (left by a run of an older version of this script).
+remove_tree() {
+  if awk -v dir="$1" '$5 == dir || index($5, dir "/") == 1 { found = 1 } END { exit !found }' \
+    /proc/self/mountinfo; then
+    log "something is mounted at or below $1: unmount it first (umount -R $1), then run this again"
+    exit 1
+  fi
+  rm -rf --one-file-system "$1"
 }
 
 # The Debian mirror this machine's apt uses for the suite, so that the root
@@ -33,48 +58,29 @@ host_mirror() {
   echo "${uri:-http://deb.debian.org/debian}"
 }
 
-# Every process running inside the root was started by us: end them
-# (Xvfb, wineserver, ...) before the file systems under them go.
-processes_in_root() {
-  local dir
-  for dir in /proc/[0-9]*; do
-    [ "$(readlink "$dir/root" 2>/dev/null)" = "$root" ] && echo "${dir#/proc/}"
-  done
-  return 0
-}
-mounted=()
-cleanup() {
-  local i
-  kill $(processes_in_root) 2>/dev/null || true
-  for i in $(seq 50); do [ -z "$(processes_in_root)" ] && break; sleep 0.1; done
-  kill -KILL $(processes_in_root) 2>/dev/null || true
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
-}
 mount_in_root() {  # mount_in_root TARGET mount-arguments...
   local target=$root$1
   shift
   mkdir -p "$target"
   mount "$@" "$target"
-  mounted+=("$target")
 }
 
-# Makes build/fresh/root afresh, with the committed HEAD in /root/velmora.
+# Makes build/fresh/root afresh, with COMMIT (default: the committed HEAD) in /root/velmora.
 fresh_root() {
+  local commit=${1:-$(git -C "$repo" rev-parse HEAD)}
   host_install debootstrap debootstrap
   if [ ! -f "$base/.complete" ]; then
     mirror=$(host_mirror)
     log "building a minimal $suite root in $base from $mirror (once)"
-    rm -rf "$base"
-    mkdir -p "$fresh"
+    remove_tree "$base"
     debootstrap --variant=minbase --include=git "$suite" "$base" "$mirror" >"$fresh/debootstrap.log" 2>&1 ||
       { log "debootstrap failed, see $fresh/debootstrap.log"; exit 1; }
     touch "$base/.complete"
   fi
-  trap cleanup EXIT
   trap 'exit 130' INT TERM
 
   log "copying the bare root to $root"
-  rm -rf "$root"
+  remove_tree "$root"
   cp -a "$base" "$root"
 
   # The machine's own apt sources (when it runs the same suite), so apt in the
@@ -90,14 +96,13 @@ fresh_root() {
   fi
   cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
-  log "cloning $(git -C "$repo" rev-parse --short HEAD) (committed HEAD, without uncommitted changes) into /root/velmora"
+  log "cloning commit ${commit:0:12} (without uncommitted changes) into /root/velmora"
   git clone -q --no-checkout "$repo" "$root/root/velmora"
-  git -C "$root/root/velmora" checkout -q --detach "$(git -C "$repo" rev-parse HEAD)"
+  git -C "$root/root/velmora" fetch -q "$repo" "$commit"  # also a commit that no branch holds
+  git -C "$root/root/velmora" checkout -q --detach "$commit"
 
-  # The root as a mount of its own, private, so nothing mounted below it shows
-  # up elsewhere.
+  # The root a mount of its own, as a machine's / is.
   mount_in_root / --bind "$root"
-  mount --make-rprivate "$root"
   mount_in_root /proc -t proc proc
   mount_in_root /sys -t sysfs sysfs
   mount_in_root /dev --bind /dev
