@@ -44,28 +44,6 @@ std::string ReadWhole(const std::string& path) {
   return file.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size())) ? text : "";
 }
 
-// Wine's virtual desktop draws the first window it shows with an inactive caption (its X window has
-// no focus), where Windows draws it active; the screens the program shows again take the focus on
-// both, and there the caption must say so.
-void ExpectLook(const std::string& name, const std::string& image, HWND window) {
-  ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
-  RECT outer = RectOf(window), client{};
-  ::GetClientRect(window, &client);
-  ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  HDC screen = ::GetDC(nullptr);
-  int active = 0;  // pixels of the active caption's colour along the middle of the caption
-  for (LONG x = outer.left; x < outer.right; ++x)
-    active +=
-        ::GetPixel(screen, x, (outer.top + client.top) / 2) == ::GetSysColor(COLOR_ACTIVECAPTION);
-  ::ReleaseDC(nullptr, screen);
-  EXPECT_TRUE(name == "countdown" || active) << "the " << name << " screen's caption is inactive";
-  const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
-  RecordGolden(path, image);
-  const bool same = ReadWhole(path) == image;
-  if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
-  EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
-}
-
 struct Joke {
   Joke() {
     ::SetCursorPos(0, 0);  // where the button will stand it would make it jump
@@ -116,6 +94,27 @@ struct Joke {
     ::DeleteObject(bitmap);
     ::ReleaseDC(nullptr, screen);
     return rows > 0 ? bmp : "";
+  }
+
+  // The screen's client area must equal its reference picture. Its caption must be drawn active,
+  // but the countdown's: Wine's virtual desktop, its X window without the focus, draws the first
+  // window inactive, where Windows draws it active; a window shown again is active on both.
+  void ExpectLook(const std::string& name, const std::string& image) const {
+    ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
+    const RECT outer = RectOf(window);
+    POINT client{};  // the client area's corner, under the caption
+    ::ClientToScreen(window, &client);
+    HDC screen = ::GetDC(nullptr);
+    int active = 0;  // pixels of the active caption's colour along the middle of the caption
+    for (LONG x = outer.left, y = (outer.top + client.y) / 2; x < outer.right; ++x)
+      active += ::GetPixel(screen, x, y) == ::GetSysColor(COLOR_ACTIVECAPTION);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(name == "countdown" || active) << "the " << name << " screen's caption is inactive";
+    const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
+    RecordGolden(path, image);
+    const bool same = ReadWhole(path) == image;
+    if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
+    EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
   }
 
   // The first image under this caption, none of `unlike`, to stay 100 ms; it showed at `since`.
@@ -185,7 +184,7 @@ TEST_P(Phases, OnlyTheHotKeysMoveOn) {
   const auto [way, revealIn] = GetParam();
   const std::vector<const char*> looks[] = {{"prompt", "prompt-cursor"}, {"formatting"}, {}};
   Joke joke;
-  ExpectLook("countdown", joke.Settled(FORMAT_DIALOG_CAPTION), joke.window);
+  joke.ExpectLook("countdown", joke.Settled(FORMAT_DIALOG_CAPTION));
   std::vector<std::string> shown;  // the console's screens so far
   for (int phase = 0; phase < 3; ++phase) {
     Try(joke, way, phase);
@@ -197,15 +196,15 @@ TEST_P(Phases, OnlyTheHotKeysMoveOn) {
     if (phase == revealIn) break;
     for (const char* look : looks[phase]) {
       shown.push_back(joke.Settled(g_consoleCaption, shown));
-      ExpectLook(look, shown.back(), joke.window);
+      joke.ExpectLook(look, shown.back());
     }
   }
-  ExpectLook("gotcha", joke.Settled(g_gotchaCaption), joke.window);
+  joke.ExpectLook("gotcha", joke.Settled(g_gotchaCaption));
   Try(joke, way, 3);
   if (way == "FewerModifiers") {  // which closes nothing
     joke.Press(kSkip);
     joke.Press(kReveal);
-    ExpectLook("gotcha", joke.Settled(g_gotchaCaption), joke.window);
+    joke.ExpectLook("gotcha", joke.Settled(g_gotchaCaption));
     joke.Press({VK_RETURN});
   }
   EXPECT_TRUE(joke.WaitForExit(5000)) << way << " did not end the program at the gotcha";
@@ -227,8 +226,7 @@ TEST(FullRun, Undisturbed) {
   ::GetFileAttributesA(kConsoleMoment);
   EXPECT_EQ(CountClicks(), 14) << "clicks when the console showed";
   EXPECT_NEAR((shown.back() - shown[1]) / 13, 1.0, 0.05) << "mean seconds between screens";
-  ExpectLook("gotcha", joke.Settled(g_gotchaCaption, {}, 40),
-             joke.window);  // shown before Enter can reach it
+  joke.ExpectLook("gotcha", joke.Settled(g_gotchaCaption, {}, 40));  // before Enter can reach it
   EXPECT_NEAR(joke.since - shown.back(), 30.8, 3.08) << "seconds from the console to the gotcha";
   joke.Press({VK_RETURN});
   EXPECT_TRUE(joke.WaitForExit(5000));

@@ -36,7 +36,7 @@ std::string IconName(LRESULT icon) {
 }
 
 // Visibility, place and client size. A control's place is its rectangle in its parent's client
-// area. A top-level window's is whether it stands centred in the work area, and whether its outer
+// area. A top-level window's is whether it stands centred in the work area and whether its outer
 // rectangle is the client area plus the frame this system gives its style (Wine's vary by version).
 std::string Place(HWND window) {
   RECT rect, client, area;
@@ -44,23 +44,20 @@ std::string Place(HWND window) {
   ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
   ::GetClientRect(window, &client);
   RECT frame = client;
-  const auto style = [window](int which) {
-    return static_cast<DWORD>(::GetWindowLongA(window, which));
-  };
-  ::AdjustWindowRectEx(&frame, style(GWL_STYLE), FALSE, style(GWL_EXSTYLE));
+  ::AdjustWindowRectEx(&frame, ::GetWindowLongA(window, GWL_STYLE), FALSE,
+                       ::GetWindowLongA(window, GWL_EXSTYLE));
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   const bool top = !::GetParent(window);  // centred: both middles the same, but for rounding
   const bool centred = top && std::abs(rect.left + rect.right - area.left - area.right) < 2 &&
                        std::abs(rect.top + rect.bottom - area.top - area.bottom) < 2;
   const SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  const bool framed =
+      top && size.cx == frame.right - frame.left && size.cy == frame.bottom - frame.top;
+  const std::string at = " at " + std::to_string(rect.left) + "," + std::to_string(rect.top);
   std::ostringstream out;
-  out << (::IsWindowVisible(window) ? "shown" : "hidden");
-  if (!centred) out << " at " << rect.left << "," << rect.top;
-  if (top && size.cx == frame.right - frame.left && size.cy == frame.bottom - frame.top)
-    out << " framed";
-  else
-    out << " size " << size.cx << "x" << size.cy;
-  out << (centred ? " centred" : "") << " client " << client.right << "x" << client.bottom;
+  out << (::IsWindowVisible(window) ? "shown" : "hidden") << (centred ? " centred" : at)
+      << (framed ? " framed" : " size " + std::to_string(size.cx) + "x" + std::to_string(size.cy))
+      << " client " << client.right << "x" << client.bottom;
   return out.str();
 }
 
