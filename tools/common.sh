@@ -10,7 +10,7 @@ cd "$VELMORA_ROOT"
 # each release's record names their versions.
 mapfile -t VELMORA_RELEASE_PACKAGES < <(grep '^[a-z0-9]' package/debian-packages)
 VELMORA_PACKAGES=("${VELMORA_RELEASE_PACKAGES[@]}" clang-format g++-mingw-w64-x86-64
-  googletest python3 python3-fonttools wine wine32:i386 wine64 fonts-wine xvfb xdotool)
+  googletest python3 python3-fonttools python3-pefile wine wine32:i386 wine64 fonts-wine xvfb xdotool)
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
 
