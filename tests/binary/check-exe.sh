@@ -1,10 +1,10 @@
 #!/bin/sh
-# The exe within its size budget, 386 code only, and what pefile reads of it (time stamp, five fields of
-# its PE header, imports, resources) as in GOLDEN, which --record rewrites (exit 77: skipped).
+# The exe within its size budget, 386 code only, and what pefile reads of it (time stamp, five PE
+# header fields, imports, resources) as in GOLDEN, which --record rewrites (exit 77: skipped).
 # usage: check-exe.sh OBJDUMP EXE GOLDEN [--record]
 objdump=$1 exe=$2 golden=$3
 size=$(stat -c %s "$exe") && [ "$size" -le 32768 ] || { echo "$exe: ${size:-no} bytes, not within the 32 KiB budget"; exit 1; }
-# The disassembly, given back to binutils' assembler for the 386, whose every message names what a 386 lacks.
+# The disassembly, given back to binutils' assembler for the 386: each message names what a 386 lacks.
 "$objdump" -d --no-show-raw-insn "$exe" | awk -F'\t' '$1 ~ /:$/ && $2 !~ /bad/ { print $2 " #" $1 }' >code.s
 "${objdump%objdump}as" -march=i386 -o /dev/null code.s >as.log 2>&1 && [ ! -s as.log ] ||
   { cat as.log; echo "$exe needs a newer processor than a 386 (code.s holds the lines named)"; exit 1; }
