@@ -46,7 +46,7 @@ protected:                                      \
     using TheBaseClass = baseClass;                                                 \
     static const MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                    \
-  { 0, 0, nullptr }                                                          \
+  {0, 0, nullptr},                                                           \
   }                                                                          \
   ;                                                                          \
   static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \

@@ -10,14 +10,17 @@ cd "$VELMORA_ROOT"
 # each release's record names their versions.
 mapfile -t VELMORA_RELEASE_PACKAGES < <(grep '^[a-z0-9]' package/debian-packages)
 VELMORA_PACKAGES=("${VELMORA_RELEASE_PACKAGES[@]}" clang-format g++-mingw-w64-x86-64
-  googletest python3 python3-fonttools wine wine32:i386 wine64 fonts-wine xvfb xdotool)
+  googletest python3 python3-fonttools python3-pefile wine wine32:i386 wine64 fonts-wine xvfb xdotool)
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
+
+velmora_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 velmora_install_packages() {
   local missing=() pkg
   for pkg in "${VELMORA_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    # Debian 13 renamed some libraries for its 64-bit time_t (libarchive13 is libarchive13t64 there).
+    velmora_installed "$pkg" || velmora_installed "${pkg}t64" || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && { velmora_get_console_data; return; }
   if [ "$(id -u)" -ne 0 ]; then

@@ -1,7 +1,8 @@
-# Sourced by tools/check-fresh and tools/verify: a brand-new minimal Debian 12
-# root (debootstrap --variant=minbase, plus git), made once in build/fresh/base
+# Sourced by tools/check-fresh and tools/verify: a brand-new minimal Debian root
+# of the suite in $suite (bookworm, Debian 12, unless the caller sets another;
+# debootstrap --variant=minbase, plus git), made once in build/fresh/base-SUITE
 # and copied afresh to build/fresh/root for every run; downloaded packages are
-# kept in build/fresh/apt-archives.
+# kept in build/fresh/apt-archives-SUITE.
 #
 # The run takes a lock (one run at a time), then goes on in a mount and PID
 # namespace of its own: the root's mounts are never seen by the host, and when
@@ -10,7 +11,7 @@
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 fresh=$repo/build/fresh
-base=$fresh/base root=$fresh/root archives=$fresh/apt-archives suite=bookworm
+root=$fresh/root suite=bookworm
 
 log() { printf '[%s] %s\n' "${0##*/}" "$*" >&2; }
 
@@ -68,13 +69,14 @@ mount_in_root() {  # mount_in_root TARGET mount-arguments...
 # Makes build/fresh/root afresh, with COMMIT (default: the committed HEAD) in /root/velmora.
 fresh_root() {
   local commit=${1:-$(git -C "$repo" rev-parse HEAD)}
+  base=$fresh/base-$suite archives=$fresh/apt-archives-$suite
   host_install debootstrap debootstrap
   if [ ! -f "$base/.complete" ]; then
     mirror=$(host_mirror)
     log "building a minimal $suite root in $base from $mirror (once)"
     remove_tree "$base"
-    debootstrap --variant=minbase --include=git "$suite" "$base" "$mirror" >"$fresh/debootstrap.log" 2>&1 ||
-      { log "debootstrap failed, see $fresh/debootstrap.log"; exit 1; }
+    debootstrap --variant=minbase --include=git "$suite" "$base" "$mirror" \
+      >"$fresh/debootstrap-$suite.log" 2>&1 || { log "debootstrap failed, see $fresh/debootstrap-$suite.log"; exit 1; }
     touch "$base/.complete"
   fi
   trap 'exit 130' INT TERM
