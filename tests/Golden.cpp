@@ -6,12 +6,18 @@
 
 static bool g_bRecording = false;
 
-void RecordGolden(const std::string& path, const std::string& actual) {
-  if (!g_bRecording) return;
-  if (std::ofstream(path, std::ios::binary) << actual)
-    std::printf("recorded: review and commit %s\n", path.c_str());
-  else
+std::string Golden(const std::string& path, const std::string& actual) {
+  if (g_bRecording && !(std::ofstream(path, std::ios::binary) << actual))
     ADD_FAILURE() << "could not write " << path;
+  else if (g_bRecording)
+    std::printf("recorded: review and commit %s\n", path.c_str());
+  return ReadWhole(path);
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  std::string text(file ? static_cast<size_t>(file.tellg()) : 0, '\0');
+  return file.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size())) ? text : "";
 }
 
 int main(int argc, char** argv) {

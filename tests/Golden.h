@@ -4,5 +4,7 @@
 
 #include <string>
 
-// Writes actual to path when this run records; a file it cannot write fails the test.
-void RecordGolden(const std::string& path, const std::string& actual);
+// What path holds, once actual is written to it if this run records (a failed write fails).
+std::string Golden(const std::string& path, const std::string& actual);
+// The whole file as long as it is now (a trace grows as it is read); empty if there is none.
+std::string ReadWhole(const std::string& path);

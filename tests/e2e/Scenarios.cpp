@@ -38,12 +38,6 @@ void Pointer(POINT at, bool click) {
   if (click && ::SendInput(2, press, sizeof(INPUT))) ::SetCursorPos(0, 0);
 }
 
-std::string ReadWhole(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);  // as long as it is now: the trace
-  std::string text(file ? static_cast<size_t>(file.tellg()) : 0, '\0');  // grows as it is read
-  return file.seekg(0).read(&text[0], static_cast<std::streamsize>(text.size())) ? text : "";
-}
-
 struct Joke {
   Joke() {
     ::SetCursorPos(0, 0);  // where the button will stand it would make it jump
@@ -96,9 +90,8 @@ struct Joke {
     return rows > 0 ? bmp : "";
   }
 
-  // The screen's client area must equal its reference picture. Its caption must be drawn active,
-  // but the countdown's: Wine's virtual desktop, its X window without the focus, draws the first
-  // window inactive, where Windows draws it active; a window shown again is active on both.
+  // The client area must equal its reference picture, and the caption be drawn active but the
+  // countdown's, which Wine's unfocused virtual desktop draws inactive (Windows does not).
   void ExpectLook(const std::string& name, const std::string& image) const {
     ASSERT_FALSE(image.empty()) << "the " << name << " screen did not show";
     const RECT outer = RectOf(window);
@@ -111,10 +104,9 @@ struct Joke {
     ::ReleaseDC(nullptr, screen);
     EXPECT_TRUE(name == "countdown" || active) << "the " << name << " screen's caption is inactive";
     const std::string path = Env("VELMORA_REFERENCE") + "/" + name + ".bmp";
-    RecordGolden(path, image);
-    const bool same = ReadWhole(path) == image;
-    if (!same) std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
-    EXPECT_TRUE(same) << path << " differs from the screen, kept in " << name << ".actual.bmp";
+    if (Golden(path, image) == image) return;
+    std::ofstream(name + ".actual.bmp", std::ios::binary) << image;
+    ADD_FAILURE() << path << " differs from the screen, kept in " << name << ".actual.bmp";
   }
 
   // The first image under this caption, none of `unlike`, to stay 100 ms; it showed at `since`.
@@ -137,8 +129,7 @@ struct Joke {
   double since = 0;
 };
 
-// The click's samples, the data chunk that ends res/click.wav, in what ALSA captured in sound/ of
-// the test's folder (its HOME), which run-planted.sh empties.
+// The click's samples (the data ending res/click.wav) in what ALSA captured (see HOME/.asoundrc).
 int CountClicks() {
   const std::string path = "sound/pipe_22050_1_8.raw", sound = ReadWhole(path);
   EXPECT_FALSE(sound.empty()) << "no sound captured in " << path << " (see HOME/.asoundrc)";
@@ -169,9 +160,8 @@ void Try(const Joke& joke, const std::string& way, int phase) {
     joke.Press({kSkip[(i + 1) % 3], kSkip[(i + 2) % 3], i < 3 ? WORD{'N'} : WORD{'X'}});
 }
 
-// A way, and the phase that kReveal ends, not kSkip (3: none): one reveal in each phase, so Esc is
-// tried in the countdown and Alt+F4 in the countdown and the typing, the others in every phase; all
-// of them at the gotcha.
+// A way, and the phase kReveal ends (3: none; kSkip ends the rest): Esc is tried in the countdown,
+// Alt+F4 in the countdown and the typing, the others in every phase, and all at the gotcha.
 using Attempt = std::pair<std::string, int>;
 const Attempt kAttempts[] = {{"Enter", 3},    {"Esc", 0},    {"AltF4", 1},
                              {"CloseBox", 2}, {"Button", 3}, {"FewerModifiers", 3}};
