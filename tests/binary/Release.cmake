@@ -1,7 +1,7 @@
-# Makes the release again from a copy of the sources at a longer path, 14 hours east of UTC and
-# under another umask, and compares every byte with build/release/dist (not the record: a copy has
-# no commit): a path, a time or a mode would change them. Then the zip's three files, the exe, and
-# texts of plain ASCII with CRLF line ends.   cmake -DSOURCE=<dir> -DSCRATCH=<dir> -P Release.cmake
+# cmake -DSOURCE=<dir> -DSCRATCH=<dir> -P Release.cmake: the release again from a copy of the
+# sources at a longer path, 14 hours east of UTC, under another umask, byte for byte as in
+# build/release/dist but the record (a copy has no commit); then the zip's three files, the exe,
+# and its texts, plain ASCII with CRLF line ends.
 set(copy ${SCRATCH}/a/longer/path/to/another/copy/of/the/sources)
 set(dist ${SOURCE}/build/release/dist)
 file(REMOVE_RECURSE ${SCRATCH})

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Another module's window procedure, as window utilities put into every program: it keeps the one
-// it replaced where many keep theirs (GWLP_USERDATA) and passes every message on unchanged.
+// Another module's procedure, as window utilities put into every program: it passes every message
+// on to the one it replaced, kept where many keep theirs (GWLP_USERDATA).
 LRESULT CALLBACK PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::CallWindowProcW(reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_USERDATA)),
                            window, message, wParam, lParam);
