@@ -1,8 +1,8 @@
 #!/bin/sh
 # Runs a suite ("$@") on a copy of $PLANTED_EXE in planted/ beside a copy of $CANARY (it exports
 # nothing) for each of $CANARIES, preferred to Wine's own as on Windows; fails if one ran, or if
-# out/ differs from $GOLDEN (golden.sh). With $E2E_TRACE (Wine's file and DLL trace) also if drive C:
-# changed, or the exe names a DLL neither known nor a canary, or loads one not Wine's own either.
+# out/ differs from $GOLDEN (golden.sh). With $E2E_TRACE (Wine's file and DLL trace) also if drive
+# C: changed, or the exe names a DLL neither known nor a canary, or loads one not Wine's own either.
 . "${WINE_SESSION:?is not set}" || exit 1
 list() { find "${WINEPREFIX:?is not set}/drive_c" -printf '%P %s %T@\n' | sort >"$1"; }
 rm -rf planted sound out && mkdir planted sound out && cp "$PLANTED_EXE" planted/ || exit 1
